@@ -1,0 +1,214 @@
+#include "json/json_value.h"
+
+#include <algorithm>
+
+#include "json/text_number.h"
+
+namespace velk_json {
+
+// Releases whatever a container owns without recursion: containers that still own
+// children are chained through their m_parent field (no longer needed once they are
+// condemned) and emptied one after the other, so depth costs no stack and no memory.
+class CTreeDestroyer {
+ public:
+  static void ReleaseOwned(CJSONValue* root) {
+    CJSONValue* pending = nullptr;
+    TakeChildren(root, &pending);
+    while (pending) {
+      CJSONValue* next = pending;
+      pending = next->m_parent;
+      TakeChildren(next, &pending);
+      delete next;  // now empty: its destructor has nothing left to release
+    }
+  }
+
+ private:
+  static void Condemn(CJSONValue* value, CJSONValue** pending) {
+    if (HasChildren(value)) {
+      value->m_parent = *pending;
+      *pending = value;
+    } else {
+      delete value;
+    }
+  }
+
+  static bool HasChildren(const CJSONValue* value) {
+    if (value->m_type == JSONType::Array)
+      return !static_cast<const CJSONArray*>(value)->m_elements.empty();
+    if (value->m_type == JSONType::Object) {
+      auto* object = static_cast<const CJSONObject*>(value);
+      return !object->m_members.empty() || !object->m_created.empty();
+    }
+    return false;
+  }
+
+  static void TakeChildren(CJSONValue* container, CJSONValue** pending) {
+    if (container->m_type == JSONType::Array) {
+      auto* array = static_cast<CJSONArray*>(container);
+      for (CJSONValue* element : array->m_elements) Condemn(element, pending);
+      array->m_elements.clear();
+    } else if (container->m_type == JSONType::Object) {
+      auto* object = static_cast<CJSONObject*>(container);
+      if (object->m_ownsMembers) {
+        for (const CJSONObject::Slot& slot : object->m_members) Condemn(slot.value, pending);
+      }
+      object->m_members.clear();
+      for (CJSONValue* value : object->m_created) Condemn(value, pending);
+      object->m_created.clear();
+    }
+  }
+};
+
+void CJSONValue::Destroy() {
+  delete this;
+}
+
+CJSONArray::~CJSONArray() {
+  CTreeDestroyer::ReleaseOwned(this);
+}
+
+int32_t CJSONArray::Add(CJSONValue* value) {
+  if (!value->m_parent) value->m_parent = this;
+  m_elements.push_back(value);
+  return static_cast<int32_t>(m_elements.size() - 1);
+}
+
+void CJSONArray::Clear() {
+  CTreeDestroyer::ReleaseOwned(this);
+}
+
+CJSONObject::~CJSONObject() {
+  CTreeDestroyer::ReleaseOwned(this);
+}
+
+void CJSONObject::Clear() {
+  CTreeDestroyer::ReleaseOwned(this);
+  m_names.clear();
+  m_sorted = true;
+}
+
+std::vector<CJSONObject::Slot>::const_iterator CJSONObject::LowerBound(
+    std::u16string_view name) const {
+  return std::lower_bound(
+      m_members.begin(), m_members.end(), name,
+      [this](const Slot& slot, std::u16string_view key) { return NameOf(slot) < key; });
+}
+
+bool CJSONObject::Add(std::u16string_view name, CJSONValue* value) {
+  if (!m_sorted) Seal();
+  auto at = LowerBound(name);
+  if (at != m_members.end() && NameOf(*at) == name) return false;
+  if (!value->m_parent) value->m_parent = this;
+  Slot slot{static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(name.size()), value};
+  m_names.append(name);
+  m_members.insert(at, slot);
+  return true;
+}
+
+bool CJSONObject::AddOwned(std::u16string_view name, CJSONValue* value) {
+  bool inserted = Add(name, value);
+  // An object that owns its members already destroys an inserted value.
+  if (!inserted || !m_ownsMembers) m_created.push_back(value);
+  return inserted;
+}
+
+void CJSONObject::Append(std::u16string_view name, CJSONValue* value) {
+  if (m_sorted && !m_members.empty() && !(NameOf(m_members.back()) < name)) m_sorted = false;
+  m_members.push_back(
+      Slot{static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(name.size()), value});
+  m_names.append(name);
+}
+
+void CJSONObject::Seal() {
+  if (m_sorted) return;
+  m_sorted = true;
+  auto less = [this](const Slot& a, const Slot& b) { return NameOf(a) < NameOf(b); };
+  if (m_members.size() <= 16) {
+    // Insertion sort: stable, and quickest for the small objects that items are.
+    for (size_t i = 1; i < m_members.size(); ++i) {
+      Slot slot = m_members[i];
+      size_t j = i;
+      for (; j > 0 && less(slot, m_members[j - 1]); --j) m_members[j] = m_members[j - 1];
+      m_members[j] = slot;
+    }
+  } else {
+    std::stable_sort(m_members.begin(), m_members.end(), less);
+  }
+  // Keep the first of equal names; the others were never members.
+  size_t kept = 0;
+  for (size_t i = 0; i < m_members.size(); ++i) {
+    if (kept > 0 && NameOf(m_members[kept - 1]) == NameOf(m_members[i])) {
+      if (m_ownsMembers) m_created.push_back(m_members[i].value);
+      continue;
+    }
+    m_members[kept++] = m_members[i];
+  }
+  m_members.resize(kept);
+}
+
+CJSONValue* CJSONObject::Find(std::u16string_view name) const {
+  auto at = LowerBound(name);
+  if (at != m_members.end() && NameOf(*at) == name) return at->value;
+  return nullptr;
+}
+
+const CJSONString* CJSONObject::FindString(std::u16string_view name) const {
+  CJSONValue* value = Find(name);
+  if (value && value->GetType() == JSONType::String) return static_cast<CJSONString*>(value);
+  return nullptr;
+}
+
+CJSONObject::Member CJSONObject::GetAt(size_t index) const {
+  const Slot& slot = m_members[index];
+  return Member{NameOf(slot), slot.value};
+}
+
+int32_t CJSONObject::GetInt(std::u16string_view name, int32_t def) const {
+  const CJSONValue* value = Find(name);
+  if (!value) return def;
+  switch (value->GetType()) {
+    case JSONType::Number:
+      return TruncateToInt32(static_cast<const CJSONNumber*>(value)->GetValue());
+    case JSONType::Boolean:
+      return static_cast<const CJSONBoolean*>(value)->GetValue() ? 1 : 0;
+    case JSONType::String:
+      return LeadingInt32(static_cast<const CJSONString*>(value)->GetValue());
+    default:
+      return def;
+  }
+}
+
+double CJSONObject::GetDouble(std::u16string_view name, double def) const {
+  const CJSONValue* value = Find(name);
+  if (!value) return def;
+  switch (value->GetType()) {
+    case JSONType::Number:
+      return static_cast<const CJSONNumber*>(value)->GetValue();
+    case JSONType::String:
+      return TextToDouble(static_cast<const CJSONString*>(value)->GetValue());
+    default:
+      return def;
+  }
+}
+
+bool CJSONObject::GetBool(std::u16string_view name, bool def) const {
+  const CJSONValue* value = Find(name);
+  if (!value) return def;
+  switch (value->GetType()) {
+    case JSONType::Boolean:
+      return static_cast<const CJSONBoolean*>(value)->GetValue();
+    case JSONType::Number:
+      return static_cast<const CJSONNumber*>(value)->GetValue() != 0.0;
+    case JSONType::String:
+      return LeadingInt32(static_cast<const CJSONString*>(value)->GetValue()) != 0;
+    default:
+      return def;
+  }
+}
+
+std::u16string CJSONObject::GetString(std::u16string_view name, std::u16string_view def) const {
+  const CJSONString* value = FindString(name);
+  return value ? value->GetValue() : std::u16string(def);
+}
+
+}  // namespace velk_json
