@@ -1,0 +1,33 @@
+// Small scanners over UTF-16 text shared by the date and time readers.
+//
+// They read the caller's text in place: the readers run for every date and
+// time member of every item, so nothing here allocates.
+
+#ifndef VELK_DATETIME_TEXT_SCAN_H_
+#define VELK_DATETIME_TEXT_SCAN_H_
+
+#include <cstdint>
+#include <string_view>
+
+namespace velk_date_time {
+
+// Space, tab, line feed, carriage return, form feed and vertical tab.
+inline bool IsBlank(char16_t c) {
+  return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+inline bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// `text` without the blanks at either end.
+std::u16string_view Trim(std::u16string_view text);
+
+// The decimal integer at the start of `text` as the C library's wcstol reads it
+// with base 10: leading blanks skipped, an optional sign, then digits; 0 when
+// there are no digits. Out-of-range values saturate at the int32_t limits.
+int32_t LeadingInteger(std::u16string_view text);
+
+}  // namespace velk_date_time
+
+#endif  // VELK_DATETIME_TEXT_SCAN_H_
