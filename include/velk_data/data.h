@@ -70,7 +70,7 @@ class IData {
   virtual bool IsLoaded() const = 0;
   // A Load or Update is running.
   virtual bool IsBusy() const = 0;
-  // Code (3000 to 3003, or a parser code) and text of the last failure; a success keeps them.
+  // Code (3000 to 3003) and text of the last failure; a success keeps them.
   virtual int32_t GetErrorCode() const = 0;
   virtual const char16_t* GetErrorText() const = 0;
   // Listeners are called in the order added and cannot be removed.

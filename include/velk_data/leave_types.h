@@ -29,7 +29,8 @@ class ILeaveType : public IItem {
   virtual void SetBackgroundColor(uint32_t color) = 0;
   virtual bool IsBoldText() const = 0;
   virtual void SetBoldText(bool bold) = 0;
-  // How an absence of this type is charged, and the hours it charges.
+  // Charging of an absence: 0 none, 1 its hours, other types the charge hours times the
+  // share of the day's target hours the absence takes.
   virtual int32_t GetChargeType() const = 0;
   virtual void SetChargeType(int32_t chargeType) = 0;
   virtual double GetChargeHours() const = 0;
