@@ -1,0 +1,149 @@
+#include "data/data.h"
+
+#include "data/intake.h"
+#include "data/transaction_log.h"
+#include "data/type_codes.h"
+#include "items/item_base.h"
+#include "items/items_base.h"
+#include "items/root.h"
+#include "master/holiday.h"
+#include "master/surcharge_type.h"
+#include "master/workplace.h"
+
+CData* RootOf(velk_data::IData* data) { return static_cast<CData*>(data); }
+CData* CItemBase::Root() const { return RootOf(m_data); }
+CData* CItemsBase::Root() const { return RootOf(m_data); }
+
+CData::CData() : m_intake(new CDataIntake(this)) {
+  m_holidays = Register(new CHolidays(this));
+  m_workplaces = Register(new CWorkplaces(this));
+  m_surchargeTypes = Register(new CSurchargeTypes(this));
+}
+
+CData::~CData() {
+  m_intake.reset();
+  for (CItemsBase* collection : m_collections) delete collection;
+}
+
+template <class C>
+C* CData::Register(C* collection) {
+  m_collections.push_back(collection);
+  return collection;
+}
+
+void CData::Clear() {
+  for (CItemsBase* collection : m_collections) collection->Clear();
+  for (CItemsBase* collection : m_collections) collection->ClearLinks();
+  if (m_loaded) {
+    m_loaded = false;
+    Notify(2, {});
+  }
+}
+
+bool CData::Load(const char16_t* json, bool inOrder, velk_data::ProgressCallback progress,
+                 void* progressContext) {
+  m_busy = true;
+  Clear();
+  if (m_intake->Run(json, true, inOrder, nullptr, progress, progressContext)) return true;
+  Clear();
+  return false;
+}
+
+velk_data::ITransactionLog* CData::Update(const char16_t* json, bool inOrder,
+                                          velk_data::ProgressCallback progress,
+                                          void* progressContext) {
+  m_busy = true;
+  auto log = std::make_unique<CTransactionLog>();
+  if (!m_intake->Run(json, false, inOrder, log.get(), progress, progressContext)) return nullptr;
+  return log.release();
+}
+
+void CData::SetMetaDataCallback(velk_data::MetaDataCallback fn, void* context) {
+  m_metaDataCallback = fn;
+  m_metaDataContext = context;
+}
+
+void CData::SetLoadedCallback(velk_data::LoadedCallback fn, void* context) {
+  m_loadedCallback = fn;
+  m_loadedContext = context;
+}
+
+velk_data::IUserSpecifications* CData::GetUserSpecifications() const { return nullptr; }
+velk_data::IUserSettings* CData::GetUserSettings() const { return nullptr; }
+velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return nullptr; }
+velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return nullptr; }
+velk_data::IHolidays* CData::GetHolidays() const { return m_holidays; }
+velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return nullptr; }
+velk_data::IGroups* CData::GetGroups() const { return nullptr; }
+velk_data::IEmployees* CData::GetEmployees() const { return nullptr; }
+velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return nullptr; }
+velk_data::IShiftTypes* CData::GetShiftTypes() const { return nullptr; }
+velk_data::IShiftCycles* CData::GetShiftCycles() const { return nullptr; }
+velk_data::IWorkplaces* CData::GetWorkplaces() const { return m_workplaces; }
+velk_data::ISurchargeTypes* CData::GetSurchargeTypes() const { return m_surchargeTypes; }
+
+CItemsBase* CData::MasterCollection(int32_t typeCode) const {
+  switch (typeCode) {
+    case kHoliday:
+      return m_holidays;
+    case kWorkplace:
+      return m_workplaces;
+    case kSurchargeType:
+      return m_surchargeTypes;
+    default:
+      return nullptr;
+  }
+}
+
+int32_t CData::GetCurrentCollaboratorId() const { return -1; }
+velk_data::IUserSpecification* CData::GetCurrentUserSpecification() const { return nullptr; }
+void CData::SetCurrentUser(int32_t, bool, int32_t) {}
+int32_t CData::GetEmployeePermission(const velk_data::IEmployee*) const { return 0; }
+int32_t CData::GetGroupPermission(const velk_data::IGroup*) const { return -1; }
+bool CData::IsReadOnlyUser() const { return false; }
+bool CData::HasFullRights() const { return false; }
+bool CData::HasReadOnlyRights() const { return false; }
+bool CData::HasRestrictedRights() const { return false; }
+
+void CData::AddChangeListener(velk_data::ChangeListener fn, void* context) {
+  m_listeners.emplace_back(fn, context);
+}
+
+bool CData::WasTypeChanged(const char16_t* key) const {
+  if (m_allTypesChanged) return true;
+  return key && m_changedTypes.count(key) != 0;
+}
+
+bool CData::IsHoliday(uint32_t date) const { return m_holidays->On(date) != nullptr; }
+
+const char16_t* CData::GetPermissionName(int32_t permission) const {
+  static std::u16string buffer;  // module-wide: the next call overwrites it
+  buffer = permission == 1 ? u"read-only" : permission == 2 ? u"read-and-write" : u"none";
+  return buffer.c_str();
+}
+
+void CData::RemoveReferrers(const velk_data::IItem* /*target*/,
+                            std::initializer_list<int32_t> /*typeCodes*/) {
+  // Records arrive with their owners (employees, groups, shift cycles); until then no record
+  // can refer to a master item.
+}
+
+bool CData::CallMetaData(const char16_t* key, const char16_t* json) const {
+  return !m_metaDataCallback || m_metaDataCallback(m_metaDataContext, key, json);
+}
+
+void CData::CallLoaded() const {
+  if (m_loadedCallback) m_loadedCallback(m_loadedContext);
+}
+
+void CData::SetError(std::u16string text, int32_t code) {
+  m_errorText = std::move(text);
+  m_errorCode = code;
+}
+
+void CData::Notify(uint32_t flags, const std::set<std::u16string>& types) {
+  if (&types != &m_changedTypes) m_changedTypes = types;
+  m_allTypesChanged = (flags & ~2u) == 0;
+  for (const auto& [listener, context] : m_listeners)
+    if (listener) listener(context, flags);
+}

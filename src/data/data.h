@@ -1,0 +1,110 @@
+// CData: the root object. It owns the root collections, the intake, the current user and the
+// last error, keeps the host's callbacks and listeners, and remembers which data types the last
+// message changed. Every item and collection reaches it through m_data.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "velk_data.h"
+
+class CItemsBase;
+class CDataIntake;
+class CHolidays;
+class CWorkplaces;
+class CSurchargeTypes;
+
+class CData final : public velk_data::IData {
+ public:
+  CData();
+  ~CData() override;
+
+  void Clear() override;
+  bool Load(const char16_t* json, bool inOrder, velk_data::ProgressCallback progress,
+            void* progressContext) override;
+  velk_data::ITransactionLog* Update(const char16_t* json, bool inOrder,
+                                     velk_data::ProgressCallback progress,
+                                     void* progressContext) override;
+  void SetMetaDataCallback(velk_data::MetaDataCallback fn, void* context) override;
+  void SetLoadedCallback(velk_data::LoadedCallback fn, void* context) override;
+  velk_data::IUserSpecifications* GetUserSpecifications() const override;
+  velk_data::IUserSettings* GetUserSettings() const override;
+  velk_data::IGroupAccesses* GetGroupAccesses() const override;
+  velk_data::IEmployeeAccesses* GetEmployeeAccesses() const override;
+  velk_data::IHolidays* GetHolidays() const override;
+  velk_data::IWorkingTimeModels* GetWorkingTimeModels() const override;
+  velk_data::IGroups* GetGroups() const override;
+  velk_data::IEmployees* GetEmployees() const override;
+  velk_data::ILeaveTypes* GetLeaveTypes() const override;
+  velk_data::IShiftTypes* GetShiftTypes() const override;
+  velk_data::IShiftCycles* GetShiftCycles() const override;
+  velk_data::IWorkplaces* GetWorkplaces() const override;
+  velk_data::ISurchargeTypes* GetSurchargeTypes() const override;
+  int32_t GetCurrentCollaboratorId() const override;
+  velk_data::IUserSpecification* GetCurrentUserSpecification() const override;
+  void SetCurrentUser(int32_t collaboratorId, bool fullRights, int32_t rights) override;
+  int32_t GetEmployeePermission(const velk_data::IEmployee* employee) const override;
+  int32_t GetGroupPermission(const velk_data::IGroup* group) const override;
+  bool IsReadOnlyUser() const override;
+  bool HasFullRights() const override;
+  bool HasReadOnlyRights() const override;
+  bool HasRestrictedRights() const override;
+  bool IsLoaded() const override { return m_loaded; }
+  bool IsBusy() const override { return m_busy; }
+  int32_t GetErrorCode() const override { return m_errorCode; }
+  const char16_t* GetErrorText() const override { return m_errorText.c_str(); }
+  void AddChangeListener(velk_data::ChangeListener fn, void* context) override;
+  bool WasTypeChanged(const char16_t* key) const override;
+  bool IsHoliday(uint32_t date) const override;
+  const char16_t* GetPermissionName(int32_t permission) const override;
+
+  // The model's side, for the intake, items and collections.
+  CHolidays* Holidays() const { return m_holidays; }
+  CWorkplaces* Workplaces() const { return m_workplaces; }
+  CSurchargeTypes* SurchargeTypes() const { return m_surchargeTypes; }
+  const std::vector<CItemsBase*>& Collections() const { return m_collections; }
+  // The root collection of a type code of 1 to 13, else null.
+  CItemsBase* MasterCollection(int32_t typeCode) const;
+
+  // Removes, from every owner's collections of the given type codes, each record that
+  // references target: the cascade when a master item goes.
+  void RemoveReferrers(const velk_data::IItem* target, std::initializer_list<int32_t> typeCodes);
+
+  // Host callbacks, as the intake calls them; unset ones accept and do nothing.
+  bool CallMetaData(const char16_t* key, const char16_t* json) const;
+  void CallLoaded() const;
+
+  // Outcome of an intake.
+  void SetLoaded(bool loaded) { m_loaded = loaded; }
+  void SetBusy(bool busy) { m_busy = busy; }
+  void SetError(std::u16string text, int32_t code);
+  void Notify(uint32_t flags, const std::set<std::u16string>& types);
+
+ private:
+  template <class C>
+  C* Register(C* collection);
+
+  // Registration order: Clear, ClearLinks and destruction walk the collections in this order.
+  CHolidays* m_holidays = nullptr;
+  CWorkplaces* m_workplaces = nullptr;
+  CSurchargeTypes* m_surchargeTypes = nullptr;
+  std::vector<CItemsBase*> m_collections;
+
+  std::u16string m_errorText;
+  int32_t m_errorCode = 0;
+  std::unique_ptr<CDataIntake> m_intake;
+  velk_data::MetaDataCallback m_metaDataCallback = nullptr;
+  void* m_metaDataContext = nullptr;
+  velk_data::LoadedCallback m_loadedCallback = nullptr;
+  void* m_loadedContext = nullptr;
+  bool m_loaded = false;
+  bool m_busy = false;
+  std::vector<std::pair<velk_data::ChangeListener, void*>> m_listeners;
+  bool m_allTypesChanged = false;
+  std::set<std::u16string> m_changedTypes;
+};

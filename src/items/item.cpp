@@ -1,0 +1,15 @@
+#include "items/item.h"
+
+#include "json/json_value.h"
+
+namespace item_detail {
+
+const char16_t* PositionForm(std::u16string& buffer, int32_t id, int32_t position) {
+  velk_json::CJSONObject json;
+  json.AddOwned(u"id", new velk_json::CJSONNumber(id));
+  json.AddOwned(u"position", new velk_json::CJSONNumber(position));
+  buffer = json.ToString(false);
+  return buffer.c_str();
+}
+
+}  // namespace item_detail

@@ -1,0 +1,104 @@
+// The two archives that an item's Fields(archive, item) description drives: CJsonReader reads
+// each key from a JSON object into the field (an absent key keeps the field), CJsonWriter adds
+// each field to a JSON object. Each operation names the rule of its kind once, so the item files
+// only list their keys. kReads lets a description add what only one direction does.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "json/json_value.h"
+
+namespace velk_data {
+class IData;
+}
+class CData;
+
+// The colour of key packed as red | green << 8 | blue << 16, read from six hexadecimal digits;
+// def when the member is missing, not a string or empty.
+int32_t ReadColor(const velk_json::CJSONObject& json, const char16_t* key, int32_t def);
+// "RRGGBB" of a packed colour.
+std::u16string ColorText(uint32_t color);
+
+// When a reference key is looked up, and what a writer does without a reference.
+enum class RefRead {
+  kPositive,     // default 0; ids of 0 and below leave the reference unchanged
+  kNonNegative,  // default -1; ids below 0 leave the reference unchanged
+  kPresent,      // looked up whenever the member is present
+};
+enum class RefWrite { kZeroWhenNone, kOmitWhenNone };
+
+class CJsonReader {
+ public:
+  static constexpr bool kReads = true;
+
+  CJsonReader(const velk_json::CJSONObject& json, velk_data::IData* data)
+      : m_json(json), m_data(data) {}
+
+  const velk_json::CJSONObject& Json() const { return m_json; }
+
+  void Int(const char16_t* key, int32_t& field) { field = m_json.GetInt(key, field); }
+  void UInt(const char16_t* key, uint32_t& field) {
+    field = static_cast<uint32_t>(m_json.GetInt(key, static_cast<int32_t>(field)));
+  }
+  void Bool(const char16_t* key, bool& field) { field = m_json.GetBool(key, field); }
+  void Double(const char16_t* key, double& field) { field = m_json.GetDouble(key, field); }
+  void Text(const char16_t* key, std::u16string& field);
+  void Date(const char16_t* key, uint32_t& field);
+  // null (or an empty text) means "no date" (1); written as null.
+  void NullableDate(const char16_t* key, uint32_t& field);
+  void Time(const char16_t* key, uint32_t& field);
+  void Color(const char16_t* key, uint32_t& field) {
+    field = static_cast<uint32_t>(ReadColor(m_json, key, static_cast<int32_t>(field)));
+  }
+
+  // Looks the id up in the root's collection of the referenced type; an id that names nothing
+  // fails with the message (code 3002).
+  template <class T, class Collection>
+  void Ref(const char16_t* key, T*& field, Collection* (CData::*collection)() const, RefRead rule,
+           RefWrite /*write*/, const char16_t* unknown) {
+    int32_t id = 0;
+    if (!RefId(key, rule, id)) return;
+    auto* item = (Root()->*collection)()->FindItem(id);
+    if (!item) Unknown(unknown);
+    field = static_cast<T*>(item);
+  }
+
+ private:
+  bool RefId(const char16_t* key, RefRead rule, int32_t& id) const;
+  [[noreturn]] static void Unknown(const char16_t* message);
+  CData* Root() const;
+
+  const velk_json::CJSONObject& m_json;
+  velk_data::IData* m_data;
+};
+
+class CJsonWriter {
+ public:
+  static constexpr bool kReads = false;
+
+  explicit CJsonWriter(velk_json::CJSONObject& json) : m_json(json) {}
+
+  void Int(const char16_t* key, int32_t value);
+  void UInt(const char16_t* key, uint32_t value) { Double(key, value); }
+  void Bool(const char16_t* key, bool value);
+  void Double(const char16_t* key, double value);
+  void Text(const char16_t* key, const std::u16string& value);
+  void Date(const char16_t* key, uint32_t value);
+  void NullableDate(const char16_t* key, uint32_t value);
+  void Time(const char16_t* key, uint32_t value);
+  void Color(const char16_t* key, uint32_t value) { Text(key, ColorText(value)); }
+  void Null(const char16_t* key);
+
+  template <class T, class Collection>
+  void Ref(const char16_t* key, const T* ref, Collection* (CData::*)() const, RefRead,
+           RefWrite write, const char16_t*) {
+    if (ref)
+      Int(key, ref->GetId());
+    else if (write == RefWrite::kZeroWhenNone)
+      Int(key, 0);
+  }
+
+ private:
+  velk_json::CJSONObject& m_json;
+};

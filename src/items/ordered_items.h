@@ -1,0 +1,144 @@
+// COrderedItems: the collection of a dated record type (and of holidays and user settings),
+// written once. Items are kept ordered by their SortKey() (a tuple of the sort fields, compared
+// left to right); items with equal keys keep their insertion order. Range queries search by key
+// directly, so no item is made up to serve as a search key.
+//
+// A concrete collection derives from COrderedItems<itself, its interface, its item, its owner's
+// interface> (Owner void for collections the root object holds) and adds its queries.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <type_traits>
+
+#include "items/id_index.h"
+#include "items/items_base.h"
+#include "json/json_value.h"
+
+// Orders items by SortKey(); also compares items with bare keys for lookups.
+template <class Item>
+struct SortKeyLess {
+  using is_transparent = void;
+  using Key = decltype(std::declval<const Item&>().SortKey());
+  bool operator()(const Item* a, const Item* b) const { return a->SortKey() < b->SortKey(); }
+  bool operator()(const Item* a, const Key& b) const { return a->SortKey() < b; }
+  bool operator()(const Key& a, const Item* b) const { return a < b->SortKey(); }
+};
+
+template <class Derived, class Interface, class Item, class Owner = void>
+class COrderedItems : public Interface, public CItemsBase {
+ public:
+  using ItemInterface = typename Item::InterfaceType;
+  using Less = SortKeyLess<Item>;
+  using Key = typename Less::Key;
+  using Set = std::multiset<Item*, Less>;
+  // Only the holiday collection rejects ids above every loaded id without a search.
+  static constexpr bool kFindChecksMaxId = false;
+
+  COrderedItems(velk_data::IData* data, Owner* owner) : CItemsBase(data), m_owner(owner) {}
+  explicit COrderedItems(velk_data::IData* data) : CItemsBase(data), m_owner(nullptr) {}
+  ~COrderedItems() override { DestroyAll(); }
+
+  velk_data::IData* GetData() override { return m_data; }
+  ItemInterface* CreateItem() override { return NewItem(); }
+  uint32_t GetCount() const override { return static_cast<uint32_t>(m_items.size()); }
+  uint32_t GetAll(ItemInterface** out) const override { return Copy(m_items.begin(), m_items.end(), out); }
+  ItemInterface* GetAt(uint32_t index) const override {
+    if (index >= m_items.size()) return nullptr;
+    return *std::next(m_items.begin(), index);
+  }
+  ItemInterface* FindById(int32_t id) const override { return Find(id); }
+  Owner* OwnerItem() const { return m_owner; }
+
+  void Clear() override {
+    DestroyAll();
+    m_items.clear();
+    m_index.Invalidate();
+    m_maxId = 0;
+  }
+  CItemBase* LoadItem(const velk_json::CJSONObject& json) override {
+    Item* item = NewItem();
+    try {
+      item->FromJSON(json, false);
+    } catch (...) {
+      delete item;
+      throw;
+    }
+    Insert(item);
+    if (item->GetId() >= m_maxId) m_maxId = item->GetId();
+    return item;
+  }
+  void RemoveItem(CItemBase* base) override {
+    if (!base) return;
+    Item* item = static_cast<Item*>(base);
+    auto it = Locate(item, item->SortKey());
+    if (it == m_items.end()) it = Walk(item);  // a setter may have changed its key
+    if (it == m_items.end()) return;
+    m_items.erase(it);
+    m_index.Invalidate();
+    delete item;
+  }
+  CItemBase* FindItem(int32_t id) override { return Find(id); }
+
+  // Hooks of the item side.
+  void OnIdChanged() { m_index.Invalidate(); }
+  // The item's sort key changed from before: it moves behind the items now equal to it.
+  void Reposition(Item* item, const Key& before) {
+    auto it = Locate(item, before);
+    if (it == m_items.end()) it = Walk(item);
+    if (it == m_items.end()) return;
+    m_items.erase(it);
+    m_items.insert(item);
+    m_index.Invalidate();
+  }
+
+  const Set& Items() const { return m_items; }
+  Item* Find(int32_t id) const {
+    if (Derived::kFindChecksMaxId && id > m_maxId) return nullptr;
+    return m_index.Find(m_items, id);
+  }
+  // Items whose key lies in [lo, hi), copied to out when not null; returns their number.
+  uint32_t CopyRange(const Key& lo, const Key& hi, ItemInterface** out) const {
+    if (!(lo < hi)) return 0;
+    return Copy(m_items.lower_bound(lo), m_items.lower_bound(hi), out);
+  }
+  // Items from the key lo on.
+  uint32_t CopyFrom(const Key& lo, ItemInterface** out) const {
+    return Copy(m_items.lower_bound(lo), m_items.end(), out);
+  }
+
+ protected:
+  Item* NewItem() { return new Item(m_data, this); }
+  void Insert(Item* item) {
+    item->m_owned = true;
+    m_items.insert(item);
+    m_index.Inserted(item, [](const Item* a, const Item* b) { return Less()(a, b); });
+  }
+  template <class It>
+  static uint32_t Copy(It first, It last, ItemInterface** out) {
+    uint32_t n = 0;
+    for (; first != last; ++first, ++n)
+      if (out) out[n] = *first;
+    return n;
+  }
+
+ private:
+  typename Set::iterator Locate(const Item* item, const Key& key) {
+    auto range = m_items.equal_range(key);
+    for (auto it = range.first; it != range.second; ++it)
+      if (*it == item) return it;
+    return m_items.end();
+  }
+  typename Set::iterator Walk(const Item* item) {
+    for (auto it = m_items.begin(); it != m_items.end(); ++it)
+      if (*it == item) return it;
+    return m_items.end();
+  }
+  void DestroyAll() {
+    for (Item* item : m_items) delete item;
+  }
+
+  Set m_items;
+  Owner* m_owner;
+  mutable CIdIndex<Item> m_index;
+};

@@ -1,0 +1,18 @@
+#include "master/holiday.h"
+
+void CHoliday::Assign(const velk_data::IHoliday* other) {
+  SetId(other->GetId());
+  SetName(other->GetName());
+  SetDate(other->GetDate());
+  SetTimeOfDay(other->GetTimeOfDay());
+}
+
+uint32_t CHolidays::GetInPeriod(velk_data::IHoliday** out, uint32_t from, uint32_t to) const {
+  if (to == 0) return CopyFrom({from}, out);
+  return CopyRange({from}, {to + 1}, out);
+}
+
+CHoliday* CHolidays::On(uint32_t date) const {
+  auto it = Items().lower_bound(std::make_tuple(date));
+  return it != Items().end() && (*it)->GetDate() == date ? *it : nullptr;
+}
