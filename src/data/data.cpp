@@ -1,10 +1,13 @@
 #include "data/data.h"
 
+#include <map>
+
 #include "data/intake.h"
 #include "data/transaction_log.h"
 #include "data/type_codes.h"
 #include "items/item_base.h"
 #include "items/items_base.h"
+#include "items/model_error.h"
 #include "items/root.h"
 #include "master/holiday.h"
 #include "master/surcharge_type.h"
@@ -15,6 +18,7 @@ CData* CItemBase::Root() const { return RootOf(m_data); }
 CData* CItemsBase::Root() const { return RootOf(m_data); }
 
 CData::CData() : m_intake(new CDataIntake(this)) {
+  // One line per collection, in registration order.
   m_holidays = Register(new CHolidays(this));
   m_workplaces = Register(new CWorkplaces(this));
   m_surchargeTypes = Register(new CSurchargeTypes(this));
@@ -92,6 +96,36 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
       return m_surchargeTypes;
     default:
       return nullptr;
+  }
+}
+
+bool CData::AcceptsType(int32_t typeCode) const {
+  return IsMasterCode(typeCode) ? MasterCollection(typeCode) != nullptr
+                                : RecordsAvailable(typeCode);
+}
+
+bool CData::RecordsAvailable(int32_t /*typeCode*/) const { return false; }
+
+CItemsBase* CData::RecordsOfOwner(int32_t /*typeCode*/, int32_t /*ownerId*/) const {
+  return nullptr;
+}
+
+CItemBase* CData::FindForDeletion(int32_t typeCode, int32_t id) const {
+  if (IsMasterCode(typeCode)) {
+    CItemsBase* collection = MasterCollection(typeCode);
+    return collection ? collection->FindItem(id) : nullptr;
+  }
+  return nullptr;
+}
+
+void CData::ApplyRestrictedAccess(std::vector<std::pair<int32_t, int32_t>> permissions,
+                                  bool /*removeUnlisted*/) {
+  std::map<int32_t, int32_t> byId;
+  for (const auto& [id, permission] : permissions) byId[id] = permission;
+  for (const auto& entry : byId) {
+    const std::string id = std::to_string(entry.first);
+    ThrowModelError(u"Unknown employee id in user state data: " + std::u16string(id.begin(), id.end()),
+                    kErrorInvalidId);
   }
 }
 

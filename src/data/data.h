@@ -13,9 +13,20 @@
 
 #include "velk_data.h"
 
+class CItemBase;
 class CItemsBase;
 class CDataIntake;
+class CUserSpecifications;
+class CUserSettings;
+class CGroupAccesses;
+class CEmployeeAccesses;
 class CHolidays;
+class CWorkingTimeModels;
+class CGroups;
+class CEmployees;
+class CLeaveTypes;
+class CShiftTypes;
+class CShiftCycles;
 class CWorkplaces;
 class CSurchargeTypes;
 
@@ -65,11 +76,29 @@ class CData final : public velk_data::IData {
 
   // The model's side, for the intake, items and collections.
   CHolidays* Holidays() const { return m_holidays; }
+  CGroups* Groups() const { return m_groups; }
+  CEmployees* Employees() const { return m_employees; }
+  CLeaveTypes* LeaveTypes() const { return m_leaveTypes; }
+  CShiftTypes* ShiftTypes() const { return m_shiftTypes; }
   CWorkplaces* Workplaces() const { return m_workplaces; }
   CSurchargeTypes* SurchargeTypes() const { return m_surchargeTypes; }
   const std::vector<CItemsBase*>& Collections() const { return m_collections; }
   // The root collection of a type code of 1 to 13, else null.
   CItemsBase* MasterCollection(int32_t typeCode) const;
+
+  // Collections whose UpdateDerived runs after each intake, in order (groups, employees).
+  const std::vector<CItemsBase*>& DerivedCollections() const { return m_derived; }
+  // Whether the model holds items of a type code yet.
+  bool AcceptsType(int32_t typeCode) const;
+  // The collection of records of typeCode held by the owner with ownerId (the group, employee,
+  // shift cycle or, for exceptions, the shift cycle assignment), or null when there is none.
+  CItemsBase* RecordsOfOwner(int32_t typeCode, int32_t ownerId) const;
+  // The first item of typeCode with id: in the root collection, or over all owners in order.
+  CItemBase* FindForDeletion(int32_t typeCode, int32_t id) const;
+  // Sets the employees' permissions from (employee id, permission) pairs, a later pair of the
+  // same id winning; an update first removes every employee not listed.
+  void ApplyRestrictedAccess(std::vector<std::pair<int32_t, int32_t>> permissions,
+                             bool removeUnlisted);
 
   // Removes, from every owner's collections of the given type codes, each record that
   // references target: the cascade when a master item goes.
@@ -88,12 +117,25 @@ class CData final : public velk_data::IData {
  private:
   template <class C>
   C* Register(C* collection);
+  bool RecordsAvailable(int32_t typeCode) const;
 
   // Registration order: Clear, ClearLinks and destruction walk the collections in this order.
+  // A collection stays null until its item type is part of the model.
+  CUserSpecifications* m_userSpecifications = nullptr;
+  CUserSettings* m_userSettings = nullptr;
+  CGroupAccesses* m_groupAccesses = nullptr;
+  CEmployeeAccesses* m_employeeAccesses = nullptr;
   CHolidays* m_holidays = nullptr;
+  CWorkingTimeModels* m_workingTimeModels = nullptr;
+  CGroups* m_groups = nullptr;
+  CEmployees* m_employees = nullptr;
+  CLeaveTypes* m_leaveTypes = nullptr;
+  CShiftTypes* m_shiftTypes = nullptr;
+  CShiftCycles* m_shiftCycles = nullptr;
   CWorkplaces* m_workplaces = nullptr;
   CSurchargeTypes* m_surchargeTypes = nullptr;
   std::vector<CItemsBase*> m_collections;
+  std::vector<CItemsBase*> m_derived;
 
   std::u16string m_errorText;
   int32_t m_errorCode = 0;
