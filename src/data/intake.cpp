@@ -26,7 +26,9 @@ struct ValueDeleter {
 };
 using ValuePtr = std::unique_ptr<CJSONValue, ValueDeleter>;
 
-[[noreturn]] void InvalidJson() { ThrowModelError(u"Invalid JSON string.", kErrorInvalidJson); }
+[[noreturn]] void InvalidJson() {
+  ThrowModelError(u"Invalid JSON string.", kErrorInvalidJson);
+}
 
 // The next value, which must be of the given kind (3001 otherwise); a container comes back
 // empty, standing on its opening bracket.
@@ -47,7 +49,9 @@ void SkipValue(CJSONParser& parser) {
   parser.ParseContainer(*value);
 }
 
-bool IsUserRequest(const CJSONObject& element) { return element.GetInt(u"user_request", 0) == 1; }
+bool IsUserRequest(const CJSONObject& element) {
+  return element.GetInt(u"user_request", 0) == 1;
+}
 
 // "message\tcode" gives the message and the code; a text without a tab is code 3000 whole.
 void SplitError(const std::u16string& text, std::u16string& message, int32_t& code) {
@@ -232,12 +236,13 @@ void CDataIntake::Delete(Message& message, const std::u16string& key, int32_t co
 
 CItemsBase* CDataIntake::TargetCollection(int32_t code, const CJSONObject& element) {
   if (IsMasterCode(code)) return m_data->MasterCollection(code);
-  const char16_t* ownerKey = code <= kLeaveBan               ? u"group_id"
+  const char16_t* ownerKey = code <= kLeaveBan                ? u"group_id"
                              : code <= kIndividualWorkingTime ? u"employee_id"
                              : code == kShiftCycleElement     ? u"shift_cycle_id"
                                                               : u"shift_cycle_assignment_id";
   const int32_t id = element.GetInt(ownerKey, -1);
-  if (id < 0) ThrowModelError(u"Foreign key ID missing or invalid in JSON string.", kErrorInvalidId);
+  if (id < 0)
+    ThrowModelError(u"Foreign key ID missing or invalid in JSON string.", kErrorInvalidId);
   CItemsBase* records = m_data->RecordsOfOwner(code, id);
   if (records) return records;
   if (code == kShiftCycleException)
