@@ -6,9 +6,14 @@
 namespace {
 
 bool IsReferable(const std::u16string& key) {
-  static const std::set<std::u16string> kReferable = {
-      u"workplace", u"leave_type", u"shift_type",         u"shift_cycle",
-      u"group",     u"employee",   u"shift_cycle_assignment", u"working_time_model"};
+  static const std::set<std::u16string> kReferable = {u"workplace",
+                                                      u"leave_type",
+                                                      u"shift_type",
+                                                      u"shift_cycle",
+                                                      u"group",
+                                                      u"employee",
+                                                      u"shift_cycle_assignment",
+                                                      u"working_time_model"};
   return kReferable.count(key) != 0;
 }
 

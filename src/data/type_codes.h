@@ -51,12 +51,18 @@ enum TypeCode : int32_t {
   kTypeCodeEnd
 };
 
-constexpr bool IsMasterCode(int32_t code) { return code >= kUserSpecification && code <= kEmployeeAccess; }
-constexpr bool IsGroupRecordCode(int32_t code) { return code >= kSpecialPeriod && code <= kLeaveBan; }
+constexpr bool IsMasterCode(int32_t code) {
+  return code >= kUserSpecification && code <= kEmployeeAccess;
+}
+constexpr bool IsGroupRecordCode(int32_t code) {
+  return code >= kSpecialPeriod && code <= kLeaveBan;
+}
 constexpr bool IsEmployeeRecordCode(int32_t code) {
   return code >= kMembership && code <= kIndividualWorkingTime;
 }
-constexpr bool IsItemCode(int32_t code) { return code >= kUserSpecification && code <= kShiftCycleException; }
+constexpr bool IsItemCode(int32_t code) {
+  return code >= kUserSpecification && code <= kShiftCycleException;
+}
 
 // The key of a code ("absence" for kAbsence); empty for kNoType and kTypeCodeEnd.
 std::u16string_view TypeKey(int32_t code);
