@@ -1,0 +1,99 @@
+// The JSON parser reads UTF-16 text in place (the caller keeps the text alive) and builds
+// value trees, or lets the caller walk the text step by step:
+//
+//   CJSONParser parser(text);
+//   CJSONValue* root = parser.ParseValue(nullptr);   // containers come back empty,
+//   parser.ParseContainer(*root);                    // their bracket not yet consumed
+//
+// Step-wise walk of an object (the intake's way through a large message):
+//   parser.ReadObjectStart();                        // consumes '{'
+//   for (bool end;;) {
+//     parser.ReadMemberName(name, end);              // name and ':' or the closing '}'
+//     if (end) break;
+//     CJSONValue* value = parser.ParseValue(parent); // then ParseContainer, or walk it
+//   }
+// and of an array: ReadArrayStart(), then NextElement() until it returns null.
+//
+// m_pos, m_line and m_column are open: a caller may remember m_pos and set it back later
+// (with the counters) to read a value again. Separators are tolerant: a comma between
+// members or elements may be left out, and one comma right after the opening bracket is
+// accepted. Nesting depth costs no call stack.
+
+#ifndef VELK_JSON_JSON_PARSER_H_
+#define VELK_JSON_JSON_PARSER_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "json/json_exception.h"
+#include "json/json_value.h"
+
+namespace velk_json {
+
+class CJSONParser {
+ public:
+  // A zero-terminated text, or null (which parses as an empty text).
+  explicit CJSONParser(const char16_t* text);
+  // A text of length code units; zeros in it are ordinary code units.
+  CJSONParser(const char16_t* text, size_t length);
+
+  // The next value, owned by the caller, with the given parent (not added to it). Strings,
+  // numbers and literals are read whole; an object or array comes back empty, standing on
+  // its opening bracket, for ParseObject/ParseArray or a step-wise walk. Objects made by
+  // the parser own their members.
+  CJSONValue* ParseValue(CJSONValue* parent);
+  // Consumes the opening bracket and every member or element up to the closing one.
+  void ParseObject(CJSONObject& object);
+  void ParseArray(CJSONArray& array);
+  // ParseObject or ParseArray as value's type asks; nothing for other values.
+  void ParseContainer(CJSONValue& value);
+  // A whole document: the root value, filled. Nothing after it is examined.
+  CJSONValue* Parse();
+
+  // Consumes the opening '{' or '[' at m_pos (no blanks skipped: ParseValue leaves the
+  // position on it).
+  void ReadObjectStart();
+  void ReadArrayStart();
+  // Inside an object: reads the next member name and its colon, or consumes the closing
+  // brace and sets end (name then empty).
+  void ReadMemberName(std::u16string& name, bool& end);
+  // Inside an array: the next element as ParseValue(&array) gives it (not added to the
+  // array), or null after consuming the closing bracket.
+  CJSONValue* NextElement(CJSONArray& array);
+
+  void ParseString(std::u16string& text);
+  double ParseNumber();
+  uint32_t ReadHex4();
+  // Skips blanks; false when the text has ended.
+  bool SkipWhitespace();
+  [[noreturn]] void Fail(uint32_t code) const;
+
+  const char16_t* m_text;
+  size_t m_length;
+  size_t m_pos = 0;
+  uint32_t m_line = 0;
+  uint32_t m_column = 0;
+
+ private:
+  bool AtEnd() const { return m_pos >= m_length; }
+  char16_t Current() const { return m_text[m_pos]; }
+  void Advance() {
+    ++m_pos;
+    ++m_column;
+  }
+  // SkipWhitespace where something must follow.
+  void SkipToNext();
+  void ReadLiteral(const char16_t* literal);
+  void ReadOpening(char16_t bracket);
+  void FillContainer(CJSONValue* root);
+
+  // Reused between calls so that a step-wise walk allocates nothing here.
+  std::vector<CJSONValue*> m_open;
+  std::u16string m_name;
+};
+
+}  // namespace velk_json
+
+#endif  // VELK_JSON_JSON_PARSER_H_

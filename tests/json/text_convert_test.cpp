@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+
+#include "json/text_convert.h"
+
+namespace velk_json {
+namespace {
+
+TEST(TextConvertTest, SystemCodePageAndAscii) {
+  EXPECT_EQ("M\xC3\xBCller", ToNarrow(u"M\u00fcller", 0));
+  EXPECT_EQ(u"M\u00fcller", ToWide("M\xC3\xBCller", 0));
+  EXPECT_EQ("M?ller", ToNarrow(u"M\u00fcller", 20127));
+  EXPECT_EQ("", ToNarrow(static_cast<const char16_t*>(nullptr), 0));
+  EXPECT_EQ(u"", ToWide(static_cast<const char*>(nullptr), 0));
+  EXPECT_FALSE(ToNarrow(u"\xD800", 0).empty());  // an unpaired surrogate does not fail
+}
+
+}  // namespace
+}  // namespace velk_json
