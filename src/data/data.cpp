@@ -9,6 +9,8 @@
 #include "items/items_base.h"
 #include "items/model_error.h"
 #include "items/root.h"
+#include "master/employee.h"
+#include "master/group.h"
 #include "master/holiday.h"
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
@@ -20,8 +22,12 @@ CData* CItemsBase::Root() const { return RootOf(m_data); }
 CData::CData() : m_intake(new CDataIntake(this)) {
   // One line per collection, in registration order.
   m_holidays = Register(new CHolidays(this));
+  m_groups = Register(new CGroups(this));
+  m_employees = Register(new CEmployees(this));
   m_workplaces = Register(new CWorkplaces(this));
   m_surchargeTypes = Register(new CSurchargeTypes(this));
+  // The tree first: the employees' derived state reads it.
+  m_derived = {m_groups, m_employees};
 }
 
 CData::~CData() {
@@ -78,8 +84,8 @@ velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return nullptr; }
 velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return nullptr; }
 velk_data::IHolidays* CData::GetHolidays() const { return m_holidays; }
 velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return nullptr; }
-velk_data::IGroups* CData::GetGroups() const { return nullptr; }
-velk_data::IEmployees* CData::GetEmployees() const { return nullptr; }
+velk_data::IGroups* CData::GetGroups() const { return m_groups; }
+velk_data::IEmployees* CData::GetEmployees() const { return m_employees; }
 velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return nullptr; }
 velk_data::IShiftTypes* CData::GetShiftTypes() const { return nullptr; }
 velk_data::IShiftCycles* CData::GetShiftCycles() const { return nullptr; }
@@ -90,6 +96,10 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
   switch (typeCode) {
     case kHoliday:
       return m_holidays;
+    case kGroup:
+      return m_groups;
+    case kEmployee:
+      return m_employees;
     case kWorkplace:
       return m_workplaces;
     case kSurchargeType:
@@ -119,20 +129,34 @@ CItemBase* CData::FindForDeletion(int32_t typeCode, int32_t id) const {
 }
 
 void CData::ApplyRestrictedAccess(std::vector<std::pair<int32_t, int32_t>> permissions,
-                                  bool /*removeUnlisted*/) {
+                                  bool removeUnlisted) {
   std::map<int32_t, int32_t> byId;
   for (const auto& [id, permission] : permissions) byId[id] = permission;
-  for (const auto& entry : byId) {
-    const std::string id = std::to_string(entry.first);
-    ThrowModelError(u"Unknown employee id in user state data: " + std::u16string(id.begin(), id.end()),
-                    kErrorInvalidId);
+  if (removeUnlisted) {
+    // Collected first: removal changes the vector being walked.
+    std::vector<CEmployee*> unlisted;
+    for (CEmployee* employee : m_employees->Items())
+      if (!byId.count(employee->GetId())) unlisted.push_back(employee);
+    for (CEmployee* employee : unlisted) m_employees->RemoveItem(employee);
+  }
+  for (const auto& [id, permission] : byId) {
+    auto* employee = static_cast<CEmployee*>(m_employees->FindItem(id));
+    if (!employee) {
+      const std::string text = std::to_string(id);
+      ThrowModelError(
+          u"Unknown employee id in user state data: " + std::u16string(text.begin(), text.end()),
+          kErrorInvalidId);
+    }
+    employee->SetPermission(permission);
   }
 }
 
 int32_t CData::GetCurrentCollaboratorId() const { return -1; }
 velk_data::IUserSpecification* CData::GetCurrentUserSpecification() const { return nullptr; }
 void CData::SetCurrentUser(int32_t, bool, int32_t) {}
-int32_t CData::GetEmployeePermission(const velk_data::IEmployee*) const { return 0; }
+int32_t CData::GetEmployeePermission(const velk_data::IEmployee* employee) const {
+  return employee ? employee->GetPermission() : 0;
+}
 int32_t CData::GetGroupPermission(const velk_data::IGroup*) const { return -1; }
 bool CData::IsReadOnlyUser() const { return false; }
 bool CData::HasFullRights() const { return false; }

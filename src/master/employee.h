@@ -1,0 +1,252 @@
+// Employees: the people who are planned. Besides their master data each employee keeps the
+// signed-in user's permission on him and a cache of his groups (every group a membership names,
+// their ancestors and the root), rebuilt lazily after each message.
+//
+// The record collections an employee owns (memberships, absences, shifts, ...) are not part of
+// the model yet: their getters answer null, and every query over them answers "nothing": no
+// hours, no records, never employed.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "items/item.h"
+#include "items/master_items.h"
+#include "velk_data/employees.h"
+
+class CEmployees;
+
+class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmployees> {
+ public:
+  static constexpr const char16_t* kTypeName = u"employee";
+  static constexpr bool kListedByPosition = true;
+  using Collection = CEmployees;
+  static constexpr uint32_t kCustomFields = 8;
+
+  using CItem::CItem;
+
+  void ClearLinks() override { m_groupCache.clear(); }
+
+  velk_data::IMemberships* GetMemberships() const override { return nullptr; }
+  velk_data::IAbsences* GetAbsences() const override { return nullptr; }
+  velk_data::ILeaveEntitlements* GetLeaveEntitlements() const override { return nullptr; }
+  velk_data::IShiftTypeRestrictions* GetShiftTypeRestrictions() const override { return nullptr; }
+  velk_data::IFixedShifts* GetFixedShifts() const override { return nullptr; }
+  velk_data::IModifiedShifts* GetModifiedShifts() const override { return nullptr; }
+  velk_data::IShiftCycleAssignments* GetShiftCycleAssignments() const override { return nullptr; }
+  velk_data::ICustomShifts* GetCustomShifts() const override { return nullptr; }
+  velk_data::INotes* GetNotes() const override { return nullptr; }
+  velk_data::IBookings* GetBookings() const override { return nullptr; }
+  velk_data::IEmploymentPeriods* GetEmploymentPeriods() const override { return nullptr; }
+  velk_data::IOvertimes* GetOvertimes() const override { return nullptr; }
+  velk_data::IIndividualWorkingTimes* GetIndividualWorkingTimes() const override { return nullptr; }
+
+  int32_t GetPosition() const override { return m_position; }
+  void SetPosition(int32_t position) override { m_position = position; }
+  int32_t GetSex() const override { return m_sex; }
+  void SetSex(int32_t sex) override { m_sex = sex; }
+  uint32_t GetBirthday() const override { return m_birthday; }
+  void SetBirthday(uint32_t date) override { m_birthday = date; }
+  const char16_t* GetFirstname() const override { return m_texts[kFirstname].c_str(); }
+  void SetFirstname(const char16_t* text) override { SetText(kFirstname, text); }
+  const char16_t* GetLastname() const override { return m_texts[kLastname].c_str(); }
+  void SetLastname(const char16_t* text) override { SetText(kLastname, text); }
+  const char16_t* GetAlias() const override { return m_texts[kAlias].c_str(); }
+  void SetAlias(const char16_t* text) override { SetText(kAlias, text); }
+  const char16_t* GetPersonnelNumber() const override { return m_texts[kPersonnelNumber].c_str(); }
+  void SetPersonnelNumber(const char16_t* text) override { SetText(kPersonnelNumber, text); }
+  const char16_t* GetStreet() const override { return m_texts[kStreet].c_str(); }
+  void SetStreet(const char16_t* text) override { SetText(kStreet, text); }
+  const char16_t* GetZip() const override { return m_texts[kZip].c_str(); }
+  void SetZip(const char16_t* text) override { SetText(kZip, text); }
+  const char16_t* GetTown() const override { return m_texts[kTown].c_str(); }
+  void SetTown(const char16_t* text) override { SetText(kTown, text); }
+  const char16_t* GetPhone0() const override { return m_texts[kPhone0].c_str(); }
+  void SetPhone0(const char16_t* text) override { SetText(kPhone0, text); }
+  const char16_t* GetPhone1() const override { return m_texts[kPhone1].c_str(); }
+  void SetPhone1(const char16_t* text) override { SetText(kPhone1, text); }
+  const char16_t* GetSalutation() const override { return m_texts[kSalutation].c_str(); }
+  void SetSalutation(const char16_t* text) override { SetText(kSalutation, text); }
+  const char16_t* GetFunction() const override { return m_texts[kFunction].c_str(); }
+  void SetFunction(const char16_t* text) override { SetText(kFunction, text); }
+  const char16_t* GetEmail() const override { return m_texts[kEmail].c_str(); }
+  void SetEmail(const char16_t* text) override { SetText(kEmail, text); }
+  const char16_t* GetCustomFieldName(uint32_t index) const override {
+    return index < kCustomFields ? m_customNames[index].c_str() : u"";
+  }
+  void SetCustomFieldName(uint32_t index, const char16_t* text) override {
+    if (index < kCustomFields) m_customNames[index] = text ? text : u"";
+  }
+  const char16_t* GetCustomFieldValue(uint32_t index) const override {
+    return index < kCustomFields ? m_customValues[index].c_str() : u"";
+  }
+  void SetCustomFieldValue(uint32_t index, const char16_t* text) override {
+    if (index < kCustomFields) m_customValues[index] = text ? text : u"";
+  }
+  const char16_t* GetNote() const override { return m_note.c_str(); }
+  void SetNote(const char16_t* text) override { m_note = text ? text : u""; }
+  uint32_t GetNameTextColor() const override { return m_nameFg; }
+  void SetNameTextColor(uint32_t color) override { m_nameFg = color; }
+  uint32_t GetNameBackColor() const override { return m_nameBk; }
+  void SetNameBackColor(uint32_t color) override { m_nameBk = color; }
+  uint32_t GetScheduleTextColor() const override { return m_scheduleFg; }
+  void SetScheduleTextColor(uint32_t color) override { m_scheduleFg = color; }
+  uint32_t GetScheduleBackColor() const override { return m_scheduleBk; }
+  void SetScheduleBackColor(uint32_t color) override { m_scheduleBk = color; }
+  bool IsBoldText() const override { return m_boldText; }
+  void SetBoldText(bool bold) override { m_boldText = bold; }
+
+  // Special periods and leave bans are group records, which the model does not hold yet.
+  uint32_t CountSpecialPeriods(uint32_t from, uint32_t to) const override {
+    return GetSpecialPeriods(nullptr, from, to);
+  }
+  uint32_t GetSpecialPeriods(velk_data::ISpecialPeriod**, uint32_t, uint32_t) const override {
+    return 0;
+  }
+  bool IsLeaveBanned(uint32_t, int32_t) const override { return false; }
+  uint32_t CountLeaveBans(uint32_t from, uint32_t to) const override {
+    return GetLeaveBans(nullptr, from, to);
+  }
+  uint32_t GetLeaveBans(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
+
+  // Statistics over records the model does not hold yet: nothing worked, nothing due.
+  double GetActualHours(uint32_t, uint32_t, int32_t, double* worked, double* absent) const override;
+  double GetTargetHours(uint32_t, uint32_t) const override { return 0; }
+  uint32_t GetWorkdayCount(int32_t, uint32_t, uint32_t, int32_t) const override { return 0; }
+  uint32_t GetCustomShiftCount(uint32_t, uint32_t, int32_t) const override { return 0; }
+  uint32_t GetShiftTypeCount(velk_data::IShiftType*, uint32_t, uint32_t, int32_t) const override {
+    return 0;
+  }
+  double GetAbsenceHours(velk_data::ILeaveType*, uint32_t, uint32_t, int32_t) const override {
+    return 0;
+  }
+  double GetAbsenceDays(velk_data::ILeaveType*, uint32_t, uint32_t, int32_t) const override {
+    return 0;
+  }
+  uint32_t CountWorkDates(uint32_t, uint32_t, int32_t, bool) const override { return 0; }
+  uint32_t GetWorkDates(uint32_t*, uint32_t, uint32_t, int32_t, bool) const override { return 0; }
+  uint32_t CountWorkingIntervals(uint32_t, int32_t, bool) const override { return 0; }
+  uint32_t GetWorkingIntervals(uint32_t*, uint32_t*, uint32_t, int32_t, bool) const override {
+    return 0;
+  }
+  uint32_t GetSurchargeMinutes(velk_data::ISurchargeType*, uint32_t, uint32_t, int32_t,
+                               bool) const override {
+    return 0;
+  }
+  uint32_t CountScheduleItems(uint32_t, uint32_t, int32_t, uint32_t) const override { return 0; }
+  uint32_t GetScheduleItems(velk_data::IScheduleItem**, uint32_t, uint32_t, int32_t,
+                            uint32_t) const override {
+    return 0;
+  }
+  double GetOvertimeBalance(uint32_t, uint32_t, int32_t) const override { return 0; }
+  double GetLeaveEntitlement(velk_data::ILeaveType*, int32_t, double* entitlement, double* carried,
+                             bool* inDays) const override;
+  double ConvertLeave(double, int32_t, bool) const override { return 0; }
+  velk_data::ILeaveEntitlement* CarryOverLeave(velk_data::ILeaveType*, int32_t, bool,
+                                               int32_t) const override {
+    return nullptr;
+  }
+  velk_data::ILeaveEntitlement* ExpireCarriedLeave(velk_data::ILeaveType*, uint32_t,
+                                                   int32_t) const override {
+    return nullptr;
+  }
+
+  int32_t GetPermission() const override { return m_permission; }
+  // Without employment periods nobody is employed.
+  bool IsEmployedIn(uint32_t, uint32_t, bool) const override { return false; }
+  bool IsEmployedOn(uint32_t) const override { return false; }
+  bool IsOutsideEmployment(uint32_t) const override { return true; }
+  int32_t GetWorkdayKind(uint32_t) const override { return -1; }
+
+  uint32_t CountGroups() const override { return GetGroups(nullptr); }
+  uint32_t GetGroups(velk_data::IGroup** out) const override;
+  uint32_t CountMemberGroups() const override { return GetMemberGroups(nullptr); }
+  uint32_t GetMemberGroups(velk_data::IGroup**) const override { return 0; }
+  void Assign(const velk_data::IEmployee* other) override;
+
+  // Set by the user state of a message and by the collection after each message.
+  void SetPermission(int32_t permission) { m_permission = permission; }
+
+  template <class A, class S>
+  static void Fields(A& ar, S& s) {
+    static const char16_t* const kTextKeys[kTextCount] = {
+        u"firstname", u"lastname", u"alias",   u"personnel_number", u"street",   u"zip",
+        u"town",      u"phone_0",  u"phone_1", u"salutation",       u"function", u"email"};
+    static const char16_t* const kNameKeys[kCustomFields] = {
+        u"custom_field_name_0", u"custom_field_name_1", u"custom_field_name_2",
+        u"custom_field_name_3", u"custom_field_name_4", u"custom_field_name_5",
+        u"custom_field_name_6", u"custom_field_name_7"};
+    static const char16_t* const kValueKeys[kCustomFields] = {
+        u"custom_field_value_0", u"custom_field_value_1", u"custom_field_value_2",
+        u"custom_field_value_3", u"custom_field_value_4", u"custom_field_value_5",
+        u"custom_field_value_6", u"custom_field_value_7"};
+    ar.Int(u"position", s.m_position);
+    ar.Int(u"sex", s.m_sex);
+    ar.NullableDate(u"birthday", s.m_birthday);
+    for (int i = 0; i < kTextCount; ++i) ar.Text(kTextKeys[i], s.m_texts[i]);
+    for (uint32_t i = 0; i < kCustomFields; ++i) {
+      ar.Text(kNameKeys[i], s.m_customNames[i]);
+      ar.Text(kValueKeys[i], s.m_customValues[i]);
+    }
+    ar.Text(u"note", s.m_note);
+    ar.Color(u"color_name_fg", s.m_nameFg);
+    ar.Color(u"color_name_bk", s.m_nameBk);
+    ar.Color(u"color_schedule_fg", s.m_scheduleFg);
+    ar.Color(u"color_schedule_bk", s.m_scheduleBk);
+    ar.Bool(u"bold_text", s.m_boldText);
+  }
+
+ private:
+  // The free texts, in the order of their JSON keys.
+  enum Text {
+    kFirstname,
+    kLastname,
+    kAlias,
+    kPersonnelNumber,
+    kStreet,
+    kZip,
+    kTown,
+    kPhone0,
+    kPhone1,
+    kSalutation,
+    kFunction,
+    kEmail,
+    kTextCount
+  };
+  void SetText(Text which, const char16_t* text) { m_texts[which] = text ? text : u""; }
+
+  int32_t m_permission = 1;  // 0 none, 1 read-only, 2 read-and-write
+  int32_t m_position = 0;
+  int32_t m_sex = 0;
+  uint32_t m_birthday = 1;  // no date
+  std::u16string m_texts[kTextCount];
+  std::u16string m_customNames[kCustomFields];
+  std::u16string m_customValues[kCustomFields];
+  std::u16string m_note;
+  uint32_t m_nameFg = 0x000000;
+  uint32_t m_nameBk = 0xFFFFFF;
+  uint32_t m_scheduleFg = 0x000000;
+  uint32_t m_scheduleBk = 0xFFFFFF;
+  bool m_boldText = false;
+  // Derived: emptied by ClearLinks, rebuilt by GetGroups.
+  mutable std::set<velk_data::IGroup*> m_groupCache;
+};
+
+class CEmployees : public CMasterItems<CEmployees, velk_data::IEmployees, CEmployee> {
+ public:
+  using CMasterItems::CMasterItems;
+
+  // Nobody is employed while the model holds no employment periods.
+  uint32_t CountAvailable(velk_data::IEmployee* const*, uint32_t, uint32_t,
+                          int32_t) const override {
+    return 0;
+  }
+
+  void ClearLinks() override {
+    for (CEmployee* employee : Items()) employee->ClearLinks();
+  }
+  // The signed-in user's rights decide every permission, except for a restricted user, whose
+  // permissions come with the messages ("restricted_access").
+  void UpdateDerived(const std::set<std::u16string>& changedTypes) override;
+  void BeforeDestroy(CEmployee* employee);
+};

@@ -1,0 +1,131 @@
+#include "master/group.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "data/data.h"
+#include "data/type_codes.h"
+#include "master/employee.h"
+#include "master/group_iterator.h"
+
+bool CGroup::IsWithin(const velk_data::IGroup* other) const {
+  if (!m_isInTree) return false;
+  // Inside the tree the parent chain ends at the root, so the walk ends.
+  for (const velk_data::IGroup* group = this; group; group = group->GetParentGroup())
+    if (group == other) return true;
+  return false;
+}
+
+uint32_t CGroup::GetChildGroups(velk_data::IGroup** out) const {
+  uint32_t count = 0;
+  for (CGroup* group : Groups()->Items()) {
+    if (group->GetParentGroup() != this) continue;
+    if (out) out[count] = group;
+    ++count;
+  }
+  return count;
+}
+
+uint32_t CGroup::GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
+                              bool employedOnly) const {
+  // The root stands for every employee; other groups gain theirs through memberships, which
+  // the model does not hold yet.
+  if (!m_isRoot) return 0;
+  uint32_t count = 0;
+  for (CEmployee* employee : Root()->Employees()->Items()) {
+    if (employedOnly && !employee->IsEmployedIn(from, to, false)) continue;
+    if (out) out[count] = employee;
+    ++count;
+  }
+  return count;
+}
+
+velk_data::IGroupIterator* CGroup::CreateIterator(const char16_t* localeName) {
+  return new CGroupIterator(this, localeName);
+}
+
+int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to) const {
+  int32_t largest = 0;
+  for (uint32_t day = from; day <= to; ++day) {
+    const int32_t value = GetRequirementOnDate(day);
+    if (out) out[day - from] = value;
+    if (day == from || value > largest) largest = value;
+    if (day == UINT32_MAX) break;
+  }
+  return largest;
+}
+
+int32_t CGroup::GetRequirementOnDate(uint32_t day) const {
+  // Special weekday requirements, once held, override the stored value of the day.
+  return m_requirements[Root()->IsHoliday(day) ? 7 : day % 7];
+}
+
+const std::vector<velk_data::IGroup*>& CGroup::Subtree() const {
+  if (m_subtree.empty()) {
+    if (!m_isInTree) {
+      m_subtree.push_back(const_cast<CGroup*>(this));
+    } else {
+      CGroupIterator walk(const_cast<CGroup*>(this), nullptr);
+      for (velk_data::IGroup* group = walk.GetCurrent(); group; group = walk.Next())
+        m_subtree.push_back(group);
+    }
+  }
+  return m_subtree;
+}
+
+void CGroup::Assign(const velk_data::IGroup* other) {
+  SetId(other->GetId());
+  SetPosition(other->GetPosition());
+  SetParentGroup(other->GetParentGroup());
+  SetName(other->GetName());
+  SetShortName(other->GetShortName());
+  SetDescription(other->GetDescription());
+  SetNameTextColor(other->GetNameTextColor());
+  SetNameBackColor(other->GetNameBackColor());
+  SetScheduleTextColor(other->GetScheduleTextColor());
+  SetScheduleBackColor(other->GetScheduleBackColor());
+  SetBoldText(other->IsBoldText());
+  for (uint32_t i = 0; i < kDayIndexes; ++i) SetRequirement(i, other->GetRequirement(i));
+}
+
+velk_data::IGroup* CGroups::GetRootGroup() const {
+  for (CGroup* group : Items())
+    if (group->IsRoot()) return group;
+  return nullptr;
+}
+
+void CGroups::UpdateDerived(const std::set<std::u16string>& changedTypes) {
+  if (!changedTypes.count(u"group")) return;
+  const std::vector<CGroup*>& groups = Items();
+  for (CGroup* group : groups) {
+    group->SetParentGroup(group->ParentId() > 0 ? Find(group->ParentId()) : nullptr);
+    group->SetTreeFlags(false, false);
+  }
+  CGroup* root = nullptr;
+  for (CGroup* group : groups)
+    if (!group->GetParentGroup() && (!root || group->GetId() < root->GetId())) root = group;
+  if (!root) return;
+  root->SetTreeFlags(true, true);
+  // What the root reaches through child links is the tree. A group whose chain ends elsewhere
+  // (a missing parent) or loops (a cycle) is never reached.
+  std::vector<CGroup*> pending{root};
+  while (!pending.empty()) {
+    CGroup* parent = pending.back();
+    pending.pop_back();
+    for (CGroup* group : groups) {
+      if (group->GetParentGroup() != parent || group->IsInTree()) continue;
+      group->SetTreeFlags(false, true);
+      pending.push_back(group);
+    }
+  }
+}
+
+void CGroups::BeforeDestroy(CGroup* group) {
+  // Children keep their stored parent id and are re-linked after the message; until then no
+  // link, and no cache, may point at the group that goes.
+  for (CGroup* child : Items())
+    if (child->GetParentGroup() == group) child->SetParentGroup(nullptr);
+  ClearLinks();
+  if (CEmployees* employees = Root()->Employees()) employees->ClearLinks();
+  Root()->RemoveReferrers(group, {kMembership});
+}
