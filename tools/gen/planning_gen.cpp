@@ -1,0 +1,656 @@
+#include "tools/gen/planning_gen.h"
+
+#include <vector>
+
+namespace velk_gen {
+namespace {
+
+// SplitMix64: tiny, fast and the same everywhere (std distributions are not).
+class Random {
+ public:
+  explicit Random(uint64_t seed) : m_state(seed) {}
+  uint64_t Next() {
+    uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+  }
+  // Uniform enough in [0, n) for test data.
+  uint32_t Below(uint32_t n) { return static_cast<uint32_t>(Next() % n); }
+  bool Chance(uint32_t percent) { return Below(100) < percent; }
+
+ private:
+  uint64_t m_state;
+};
+
+const char16_t* const kFirstNames[] = {u"Anna", u"Ben",       u"Clara",       u"D\u00e9sir\u00e9e",
+                                       u"Emil", u"Frida",     u"G\u00fcnter", u"Hanna",
+                                       u"Ilse", u"J\u00f6rg", u"Karin",       u"Luis",
+                                       u"Mila", u"Noah",      u"\u00d6zlem",  u"Paul"};
+const char16_t* const kLastNames[] = {u"M\u00fcller", u"Schmidt",  u"Schneider",    u"Fischer",
+                                      u"Weber",       u"Meyer",    u"Wagner",       u"Becker",
+                                      u"Schulz",      u"Hoffmann", u"Sch\u00e4fer", u"Koch",
+                                      u"Bauer",       u"Richter",  u"Klein",        u"Wolf"};
+const char16_t* const kTowns[] = {u"Berlin",  u"K\u00f6ln", u"M\u00fcnchen", u"Hamburg",
+                                  u"Leipzig", u"Dresden",   u"Bremen",       u"Kiel"};
+const char16_t* const kStreets[] = {u"Hauptstra\u00dfe", u"Bahnhofweg",        u"Am Markt",
+                                    u"Lindenallee",      u"Gartenstra\u00dfe", u"Ringweg"};
+const char16_t* const kNotes[] = {u"Swap requested", u"Training day", u"Call back \"urgent\"",
+                                  u"Doctor's note\nreceived", u"Prefers early shifts"};
+const char* const kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                             "friday", "saturday", "sunday",    "holiday"};
+
+template <typename T, size_t N>
+const T& Pick(Random& random, const T (&list)[N]) {
+  return list[random.Below(N)];
+}
+
+// Compact JSON text with comma bookkeeping.
+class Emitter {
+ public:
+  explicit Emitter(std::u16string& text) : m_text(text) {}
+
+  void Open(char16_t bracket) {
+    Separate();
+    m_text.push_back(bracket);
+    m_first.push_back(true);
+  }
+  void Close(char16_t bracket) {
+    m_text.push_back(bracket);
+    m_first.pop_back();
+  }
+  void Key(const char* name, int index = -1) {
+    Separate();
+    m_text.push_back(u'"');
+    for (; *name; ++name) m_text.push_back(static_cast<char16_t>(*name));
+    if (index >= 0) m_text.push_back(static_cast<char16_t>(u'0' + index));
+    m_text.append(u"\":");
+    m_afterKey = true;
+  }
+  void Int(int64_t value) {
+    Separate();
+    if (value < 0) m_text.push_back(u'-');
+    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : value;
+    char16_t digits[20];
+    int n = 0;
+    do {
+      digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude);
+    while (n) m_text.push_back(digits[--n]);
+  }
+  // hundredths: 750 -> 7.5
+  void Fixed2(uint32_t hundredths) {
+    Int(hundredths / 100);
+    if (hundredths % 100) {
+      m_text.push_back(u'.');
+      m_text.push_back(static_cast<char16_t>(u'0' + hundredths / 10 % 10));
+      if (hundredths % 10) m_text.push_back(static_cast<char16_t>(u'0' + hundredths % 10));
+    }
+  }
+  void Bool(bool value) {
+    Separate();
+    m_text.append(value ? u"true" : u"false");
+  }
+  void Null() {
+    Separate();
+    m_text.append(u"null");
+  }
+  void String(std::u16string_view value) {
+    Separate();
+    m_text.push_back(u'"');
+    for (char16_t c : value) {
+      if (c == u'"' || c == u'\\') {
+        m_text.push_back(u'\\');
+        m_text.push_back(c);
+      } else if (c == u'\n') {
+        m_text.append(u"\\n");
+      } else {
+        m_text.push_back(c);
+      }
+    }
+    m_text.push_back(u'"');
+  }
+  void Date(uint32_t day) { String(DateText(day)); }
+  void Time(uint32_t minutes) {
+    char16_t text[5] = {Digit(minutes / 600), Digit(minutes / 60 % 10), u':',
+                        Digit(minutes % 60 / 10), Digit(minutes % 10)};
+    String(std::u16string_view(text, 5));
+  }
+  void Color(Random& random) {
+    static const char16_t kHex[] = u"0123456789ABCDEF";
+    char16_t text[6];
+    for (char16_t& c : text) c = kHex[random.Below(16)];
+    String(std::u16string_view(text, 6));
+  }
+
+  // Days since 2024-01-01 as "Y-m-d" (civil-from-days).
+  static std::u16string DateText(uint32_t day) {
+    int64_t z = 19723 + static_cast<int64_t>(day) + 719468;  // 2024-01-01 is day 19723
+    int64_t era = z / 146097;
+    int64_t doe = z - era * 146097;
+    int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    int64_t mp = (5 * doy + 2) / 153;
+    int64_t d = doy - (153 * mp + 2) / 5 + 1;
+    int64_t m = mp < 10 ? mp + 3 : mp - 9;
+    int64_t y = yoe + era * 400 + (m <= 2);
+    return std::u16string{Digit(y / 1000),
+                          Digit(y / 100 % 10),
+                          Digit(y / 10 % 10),
+                          Digit(y % 10),
+                          u'-',
+                          Digit(m / 10),
+                          Digit(m % 10),
+                          u'-',
+                          Digit(d / 10),
+                          Digit(d % 10)};
+  }
+
+ private:
+  static char16_t Digit(int64_t d) { return static_cast<char16_t>(u'0' + d); }
+  void Separate() {
+    if (m_afterKey) {
+      m_afterKey = false;
+      return;
+    }
+    if (!m_first.empty()) {
+      if (!m_first.back()) m_text.push_back(u',');
+      m_first.back() = false;
+    }
+  }
+
+  std::u16string& m_text;
+  std::vector<bool> m_first;
+  bool m_afterKey = false;
+};
+
+struct Sizes {
+  uint32_t employees;
+  uint32_t groups;
+  uint32_t shiftTypes = 24;
+  uint32_t leaveTypes = 12;
+  uint32_t workplaces = 16;
+  uint32_t surchargeTypes = 6;
+};
+
+class Generator {
+ public:
+  Generator(uint32_t seed, uint32_t employees, std::u16string& text) : m_seed(seed), m_out(text) {
+    m_sizes.employees = employees;
+    m_sizes.groups = employees / 25 + 1;
+  }
+
+  uint64_t Run() {
+    m_out.Open(u'{');
+    Section("holiday", &Generator::Holidays);
+    Section("workplace", &Generator::Workplaces);
+    Section("surcharge_type", &Generator::SurchargeTypes);
+    Section("shift_type", &Generator::ShiftTypes);
+    Section("leave_type", &Generator::LeaveTypes);
+    Section("group", &Generator::Groups);
+    Section("employee", &Generator::Employees);
+    Section("membership", &Generator::Memberships);
+    Section("employment_period", &Generator::EmploymentPeriods);
+    Section("absence", &Generator::Absences);
+    Section("fixed_shift", &Generator::FixedShifts);
+    Section("note", &Generator::Notes);
+    m_out.Close(u'}');
+    return m_items;
+  }
+
+ private:
+  using Fill = void (Generator::*)(Random&);
+
+  void Section(const char* key, Fill fill) {
+    // Each section draws from its own stream, so sizes of one do not shift another.
+    Random random(static_cast<uint64_t>(m_seed) << 32 ^ ++m_section * 0x2545F4914F6CDD1DULL);
+    m_out.Key(key);
+    m_out.Open(u'{');
+    m_out.Key("cu");
+    m_out.Open(u'[');
+    (this->*fill)(random);
+    m_out.Close(u']');
+    m_out.Close(u'}');
+  }
+
+  void BeginItem(int64_t id) {
+    m_out.Open(u'{');
+    m_out.Key("id");
+    m_out.Int(id);
+    ++m_items;
+  }
+  void EndItem() { m_out.Close(u'}'); }
+
+  void Holidays(Random& random) {
+    const char16_t* names[] = {u"Neujahr",        u"Karfreitag",       u"Ostermontag",
+                               u"Tag der Arbeit", u"Pfingstmontag",    u"Tag der Deutschen Einheit",
+                               u"Heiligabend",    u"1. Weihnachtstag", u"2. Weihnachtstag"};
+    int64_t id = 0;
+    for (uint32_t year = 0; year < 3; ++year) {
+      for (uint32_t i = 0; i < 9; ++i) {
+        BeginItem(++id);
+        m_out.Key("name");
+        m_out.String(names[i]);
+        m_out.Key("date");
+        m_out.Date(year * 365 + i * 40 + random.Below(5));
+        m_out.Key("time_of_day");
+        m_out.Int(i == 6 ? 2 : 0);
+        EndItem();
+      }
+    }
+  }
+
+  void Workplaces(Random& random) {
+    for (uint32_t i = 1; i <= m_sizes.workplaces; ++i) {
+      BeginItem(i);
+      m_out.Key("position");
+      m_out.Int(i);
+      m_out.Key("name");
+      m_out.String(u"Station " + std::u16string(Pick(random, kTowns)));
+      m_out.Key("short_name");
+      m_out.String(u"S" + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)));
+      m_out.Key("hidden");
+      m_out.Bool(random.Chance(5));
+      EndItem();
+    }
+  }
+
+  void SurchargeTypes(Random& random) {
+    const char* weekdays[] = {"on_monday", "on_tuesday",  "on_wednesday", "on_thursday",
+                              "on_friday", "on_saturday", "on_sunday"};
+    for (uint32_t i = 1; i <= m_sizes.surchargeTypes; ++i) {
+      BeginItem(i);
+      m_out.Key("position");
+      m_out.Int(i);
+      m_out.Key("name");
+      m_out.String(i % 2 ? u"Nachtzuschlag" : u"Sonntagszuschlag");
+      m_out.Key("start_at");
+      m_out.Time(random.Below(24) * 60);
+      m_out.Key("end_at");
+      m_out.Time(random.Below(24) * 60);
+      for (const char* day : weekdays) {
+        m_out.Key(day);
+        m_out.Bool(random.Chance(60));
+      }
+      m_out.Key("holiday_rule");
+      m_out.Int(random.Below(3));
+      m_out.Key("date");
+      m_out.Null();
+      m_out.Key("hidden");
+      m_out.Bool(false);
+      EndItem();
+    }
+  }
+
+  void Colors(Random& random, const char* const* keys, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+      m_out.Key(keys[i]);
+      m_out.Color(random);
+    }
+  }
+
+  void ShiftTypes(Random& random) {
+    const char16_t* names[] = {u"Fr\u00fchdienst", u"Sp\u00e4tdienst", u"Nachtdienst",
+                               u"Bereitschaft",    u"Zwischendienst",  u"Teildienst"};
+    const char* colors[] = {"color_text", "color_bar", "color_bk"};
+    for (uint32_t i = 1; i <= m_sizes.shiftTypes; ++i) {
+      BeginItem(i);
+      m_out.Key("position");
+      m_out.Int(i);
+      m_out.Key("name");
+      m_out.String(names[i % 6]);
+      m_out.Key("short_name");
+      m_out.String(std::u16string(names[i % 6]).substr(0, 2));
+      Colors(random, colors, 3);
+      m_out.Key("bold_text");
+      m_out.Bool(random.Chance(20));
+      for (const char* day : kDays) {
+        std::string prefix(day);
+        uint32_t parts = 1 + random.Chance(20);
+        m_out.Key((prefix + "_part_count").c_str());
+        m_out.Int(parts);
+        uint32_t start = (5 + random.Below(16)) * 60 + random.Below(4) * 15;
+        for (int part = 0; part < 3; ++part) {
+          m_out.Key((prefix + "_start_at_").c_str(), part);
+          m_out.Time(part < static_cast<int>(parts) ? start % 1440 : 0);
+          m_out.Key((prefix + "_end_at_").c_str(), part);
+          m_out.Time(part < static_cast<int>(parts) ? (start + 240) % 1440 : 0);
+          start += 300;
+        }
+        m_out.Key((prefix + "_actual_hours").c_str());
+        m_out.Fixed2(parts * 400 + random.Below(8) * 25);
+      }
+      m_out.Key("no_surcharge");
+      m_out.Bool(random.Chance(10));
+      m_out.Key("category");
+      m_out.Int(random.Below(4));
+      m_out.Key("hidden");
+      m_out.Bool(false);
+      EndItem();
+    }
+  }
+
+  void LeaveTypes(Random& random) {
+    const char16_t* names[] = {u"Urlaub",       u"Krank",      u"Fortbildung",
+                               u"Sonderurlaub", u"Elternzeit", u"\u00dcberstundenausgleich"};
+    const char* colors[] = {"color_text", "color_bar", "color_bk"};
+    for (uint32_t i = 1; i <= m_sizes.leaveTypes; ++i) {
+      BeginItem(i);
+      m_out.Key("position");
+      m_out.Int(i);
+      m_out.Key("name");
+      m_out.String(names[i % 6]);
+      m_out.Key("short_name");
+      m_out.String(std::u16string(names[i % 6]).substr(0, 1));
+      Colors(random, colors, 3);
+      m_out.Key("bold_text");
+      m_out.Bool(false);
+      m_out.Key("charge_type");
+      m_out.Int(random.Below(3));
+      m_out.Key("charge_hours");
+      m_out.Fixed2(random.Below(9) * 100);
+      m_out.Key("entitled");
+      m_out.Bool(i % 6 == 0);
+      m_out.Key("default_entitlement_in_days");
+      m_out.Int(i % 6 == 0 ? 30 : 0);
+      m_out.Key("entitlement_carry_over");
+      m_out.Bool(random.Chance(50));
+      m_out.Key("count_all");
+      m_out.Bool(random.Chance(50));
+      m_out.Key("no_absence");
+      m_out.Bool(false);
+      m_out.Key("deduct_overtime_hours");
+      m_out.Bool(i % 6 == 5);
+      m_out.Key("category");
+      m_out.Int(random.Below(3));
+      m_out.Key("hidden");
+      m_out.Bool(false);
+      m_out.Key("valid_days");
+      m_out.String(random.Chance(70) ? u"11111000" : u"11111111");
+      EndItem();
+    }
+  }
+
+  void Groups(Random& random) {
+    const char* colors[] = {"color_name_fg", "color_name_bk", "color_schedule_fg",
+                            "color_schedule_bk"};
+    const char* requirements[] = {"monday_requirement",    "tuesday_requirement",
+                                  "wednesday_requirement", "thursday_requirement",
+                                  "friday_requirement",    "saturday_requirement",
+                                  "sunday_requirement",    "holiday_requirement"};
+    for (uint32_t i = 1; i <= m_sizes.groups; ++i) {
+      BeginItem(i);
+      m_out.Key("position");
+      m_out.Int(i);
+      m_out.Key("parent_group_id");
+      if (i == 1) {
+        m_out.Null();
+      } else {
+        m_out.Int(1 + random.Below(i - 1));  // a tree: parents come first
+      }
+      m_out.Key("name");
+      m_out.String(u"Team " + std::u16string(Pick(random, kTowns)) + u" " +
+                   std::u16string(1, static_cast<char16_t>(u'A' + i % 26)));
+      m_out.Key("short_name");
+      m_out.String(u"T" + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)));
+      m_out.Key("description");
+      m_out.String(random.Chance(30) ? u"Pflege und Betreuung" : u"");
+      Colors(random, colors, 4);
+      m_out.Key("bold_text");
+      m_out.Bool(false);
+      for (const char* key : requirements) {
+        m_out.Key(key);
+        m_out.Int(random.Below(6));
+      }
+      EndItem();
+    }
+  }
+
+  void Employees(Random& random) {
+    const char* texts[] = {"alias",   "personnel_number", "street",     "zip",      "town",
+                           "phone_0", "phone_1",          "salutation", "function", "email"};
+    const char* colors[] = {"color_name_fg", "color_name_bk", "color_schedule_fg",
+                            "color_schedule_bk"};
+    for (uint32_t i = 1; i <= m_sizes.employees; ++i) {
+      BeginItem(i);
+      m_out.Key("position");
+      m_out.Int(i);
+      m_out.Key("sex");
+      m_out.Int(random.Below(3));
+      m_out.Key("birthday");
+      if (random.Chance(10)) {
+        m_out.Null();
+      } else {
+        m_out.String(BirthdayText(random));
+      }
+      std::u16string first = Pick(random, kFirstNames);
+      std::u16string last = Pick(random, kLastNames);
+      m_out.Key("firstname");
+      m_out.String(first);
+      m_out.Key("lastname");
+      m_out.String(last);
+      for (const char* key : texts) {
+        m_out.Key(key);
+        std::string k(key);
+        if (k == "street") {
+          m_out.String(std::u16string(Pick(random, kStreets)) + u" " +
+                       Number(1 + random.Below(99)));
+        } else if (k == "town") {
+          m_out.String(Pick(random, kTowns));
+        } else if (k == "zip") {
+          m_out.String(Number(10000 + random.Below(89999)));
+        } else if (k == "personnel_number") {
+          m_out.String(u"P-" + Number(100000 + i));
+        } else if (k == "phone_0") {
+          m_out.String(u"+49 30 " + Number(1000000 + random.Below(8999999)));
+        } else if (k == "email") {
+          m_out.String(first.substr(0, 1) + u"." + last + u"@klinik.example");
+        } else if (k == "function") {
+          m_out.String(random.Chance(50) ? u"Pflegefachkraft" : u"Stationsleitung");
+        } else {
+          m_out.String(u"");
+        }
+      }
+      for (int index = 0; index < 8; ++index) {
+        m_out.Key("custom_field_name_", index);
+        m_out.String(index < 2 ? (index ? u"Qualifikation" : u"Schl\u00fcssel") : u"");
+        m_out.Key("custom_field_value_", index);
+        m_out.String(index < 2 && random.Chance(50) ? Number(random.Below(1000)) : u"");
+      }
+      m_out.Key("note");
+      m_out.String(random.Chance(10) ? Pick(random, kNotes) : u"");
+      Colors(random, colors, 4);
+      m_out.Key("bold_text");
+      m_out.Bool(random.Chance(5));
+      EndItem();
+    }
+  }
+
+  // Records of every employee; ids run over the whole section.
+  void Memberships(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      uint32_t count = 1 + random.Chance(20);
+      for (uint32_t i = 0; i < count; ++i) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("group_id");
+        m_out.Int(1 + (e - 1 + i * 7) % m_sizes.groups);
+        m_out.Key("start");
+        m_out.Date(i * 365);
+        m_out.Key("end");
+        if (i + 1 < count) {
+          m_out.Date(i * 365 + 364);
+        } else {
+          m_out.Null();
+        }
+        m_out.Key("rate");
+        m_out.Int(random.Chance(70) ? 100 : 50);
+        EndItem();
+      }
+    }
+  }
+
+  void EmploymentPeriods(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      BeginItem(++id);
+      m_out.Key("employee_id");
+      m_out.Int(e);
+      m_out.Key("start");
+      m_out.Date(random.Below(200));
+      m_out.Key("end");
+      if (random.Chance(15)) {
+        m_out.Date(400 + random.Below(300));
+      } else {
+        m_out.Null();
+      }
+      m_out.Key("description");
+      m_out.String(random.Chance(20) ? u"Befristet" : u"");
+      EndItem();
+    }
+  }
+
+  void Absences(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      uint32_t count = random.Below(9);
+      for (uint32_t i = 0; i < count; ++i) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("leave_type_id");
+        m_out.Int(1 + random.Below(m_sizes.leaveTypes));
+        m_out.Key("date");
+        m_out.Date(random.Below(730));
+        uint32_t timeOfDay = random.Chance(85) ? 0 : 1 + random.Below(3);
+        m_out.Key("time_of_day");
+        m_out.Int(timeOfDay);
+        if (timeOfDay == 3) {
+          m_out.Key("start_at");
+          m_out.Time(480);
+          m_out.Key("end_at");
+          m_out.Time(720);
+        }
+        m_out.Key("plan_type");
+        m_out.Int(random.Chance(90) ? 0 : 1);
+        EndItem();
+      }
+    }
+  }
+
+  void FixedShifts(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      uint32_t count = 8 + random.Below(9);
+      uint32_t day = random.Below(7);
+      for (uint32_t i = 0; i < count; ++i) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("shift_type_id");
+        m_out.Int(1 + random.Below(m_sizes.shiftTypes));
+        m_out.Key("workplace_id");
+        if (random.Chance(30)) {
+          m_out.Null();
+        } else {
+          m_out.Int(1 + random.Below(m_sizes.workplaces));
+        }
+        m_out.Key("date");
+        m_out.Date(day);
+        m_out.Key("plan_type");
+        m_out.Int(0);
+        EndItem();
+        day += 1 + random.Below(3);
+      }
+    }
+  }
+
+  void Notes(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      uint32_t count = random.Below(3);
+      for (uint32_t i = 0; i < count; ++i) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("date");
+        m_out.Date(random.Below(730));
+        m_out.Key("text");
+        m_out.String(Pick(random, kNotes));
+        EndItem();
+      }
+    }
+  }
+
+  static std::u16string Number(uint32_t value) {
+    std::u16string text;
+    do {
+      text.insert(text.begin(), static_cast<char16_t>(u'0' + value % 10));
+      value /= 10;
+    } while (value);
+    return text;
+  }
+
+  // 1950 to 2004: days before 2024-01-01 are out of DateText's range, so build the text.
+  static std::u16string BirthdayText(Random& random) {
+    uint32_t year = 1950 + random.Below(55);
+    uint32_t month = 1 + random.Below(12);
+    uint32_t day = 1 + random.Below(28);
+    std::u16string text = Number(year) + u"-";
+    if (month < 10) text += u'0';
+    text += Number(month) + u"-";
+    if (day < 10) text += u'0';
+    return text + Number(day);
+  }
+
+  uint32_t m_seed;
+  Emitter m_out;
+  Sizes m_sizes;
+  uint32_t m_section = 0;
+  uint64_t m_items = 0;
+};
+
+}  // namespace
+
+std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats) {
+  std::u16string text;
+  text.reserve(static_cast<size_t>(employees) * 2600 + 65536);
+  uint64_t items = Generator(seed, employees, text).Run();
+  if (stats) stats->items = items;
+  return text;
+}
+
+std::string ToUtf8(const std::u16string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;
+    }
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | c >> 6));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | c >> 12));
+      out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | c >> 18));
+      out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+}  // namespace velk_gen

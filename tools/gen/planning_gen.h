@@ -1,0 +1,27 @@
+// Deterministic generator of a realistic full-load planning message: master data (holidays,
+// workplaces, surcharge types, shift types, leave types, a group tree, employees) and each
+// employee's records (memberships, employment periods, absences, fixed shifts, notes), as
+// one top-level object with a {"cu": [...]} section per data type. The same seed and size
+// give the same text on every platform; about 5.6 KB of UTF-16 and 20 items per employee.
+
+#ifndef VELK_TOOLS_GEN_PLANNING_GEN_H_
+#define VELK_TOOLS_GEN_PLANNING_GEN_H_
+
+#include <cstdint>
+#include <string>
+
+namespace velk_gen {
+
+struct MessageStats {
+  uint64_t items = 0;  // item objects in all "cu" arrays
+};
+
+std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees,
+                                       MessageStats* stats = nullptr);
+
+// UTF-8 of a UTF-16 text (unpaired surrogates become U+FFFD).
+std::string ToUtf8(const std::u16string& text);
+
+}  // namespace velk_gen
+
+#endif  // VELK_TOOLS_GEN_PLANNING_GEN_H_
