@@ -12,6 +12,8 @@
 #include "master/employee.h"
 #include "master/group.h"
 #include "master/holiday.h"
+#include "master/leave_type.h"
+#include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
 
@@ -24,6 +26,8 @@ CData::CData() : m_intake(new CDataIntake(this)) {
   m_holidays = Register(new CHolidays(this));
   m_groups = Register(new CGroups(this));
   m_employees = Register(new CEmployees(this));
+  m_leaveTypes = Register(new CLeaveTypes(this));
+  m_shiftTypes = Register(new CShiftTypes(this));
   m_workplaces = Register(new CWorkplaces(this));
   m_surchargeTypes = Register(new CSurchargeTypes(this));
   // The tree first: the employees' derived state reads it.
@@ -86,8 +90,8 @@ velk_data::IHolidays* CData::GetHolidays() const { return m_holidays; }
 velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return nullptr; }
 velk_data::IGroups* CData::GetGroups() const { return m_groups; }
 velk_data::IEmployees* CData::GetEmployees() const { return m_employees; }
-velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return nullptr; }
-velk_data::IShiftTypes* CData::GetShiftTypes() const { return nullptr; }
+velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return m_leaveTypes; }
+velk_data::IShiftTypes* CData::GetShiftTypes() const { return m_shiftTypes; }
 velk_data::IShiftCycles* CData::GetShiftCycles() const { return nullptr; }
 velk_data::IWorkplaces* CData::GetWorkplaces() const { return m_workplaces; }
 velk_data::ISurchargeTypes* CData::GetSurchargeTypes() const { return m_surchargeTypes; }
@@ -100,6 +104,10 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
       return m_groups;
     case kEmployee:
       return m_employees;
+    case kLeaveType:
+      return m_leaveTypes;
+    case kShiftType:
+      return m_shiftTypes;
     case kWorkplace:
       return m_workplaces;
     case kSurchargeType:
