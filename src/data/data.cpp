@@ -16,6 +16,7 @@
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
+#include "users/user_specification.h"
 
 CData* RootOf(velk_data::IData* data) { return static_cast<CData*>(data); }
 CData* CItemBase::Root() const { return RootOf(m_data); }
@@ -23,6 +24,7 @@ CData* CItemsBase::Root() const { return RootOf(m_data); }
 
 CData::CData() : m_intake(new CDataIntake(this)) {
   // One line per collection, in registration order.
+  m_userSpecifications = Register(new CUserSpecifications(this));
   m_holidays = Register(new CHolidays(this));
   m_groups = Register(new CGroups(this));
   m_employees = Register(new CEmployees(this));
@@ -32,11 +34,13 @@ CData::CData() : m_intake(new CDataIntake(this)) {
   m_surchargeTypes = Register(new CSurchargeTypes(this));
   // The tree first: the employees' derived state reads it.
   m_derived = {m_groups, m_employees};
+  m_defaultUser = m_userSpecifications->NewFree();
 }
 
 CData::~CData() {
   m_intake.reset();
   for (CItemsBase* collection : m_collections) delete collection;
+  m_defaultUser->Release();
 }
 
 template <class C>
@@ -46,6 +50,7 @@ C* CData::Register(C* collection) {
 }
 
 void CData::Clear() {
+  m_currentUser = nullptr;
   for (CItemsBase* collection : m_collections) collection->Clear();
   for (CItemsBase* collection : m_collections) collection->ClearLinks();
   if (m_loaded) {
@@ -82,7 +87,9 @@ void CData::SetLoadedCallback(velk_data::LoadedCallback fn, void* context) {
   m_loadedContext = context;
 }
 
-velk_data::IUserSpecifications* CData::GetUserSpecifications() const { return nullptr; }
+velk_data::IUserSpecifications* CData::GetUserSpecifications() const {
+  return m_userSpecifications;
+}
 velk_data::IUserSettings* CData::GetUserSettings() const { return nullptr; }
 velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return nullptr; }
 velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return nullptr; }
@@ -98,6 +105,8 @@ velk_data::ISurchargeTypes* CData::GetSurchargeTypes() const { return m_surcharg
 
 CItemsBase* CData::MasterCollection(int32_t typeCode) const {
   switch (typeCode) {
+    case kUserSpecification:
+      return m_userSpecifications;
     case kHoliday:
       return m_holidays;
     case kGroup:
@@ -159,17 +168,62 @@ void CData::ApplyRestrictedAccess(std::vector<std::pair<int32_t, int32_t>> permi
   }
 }
 
-int32_t CData::GetCurrentCollaboratorId() const { return -1; }
-velk_data::IUserSpecification* CData::GetCurrentUserSpecification() const { return nullptr; }
-void CData::SetCurrentUser(int32_t, bool, int32_t) {}
+int32_t CData::GetCurrentCollaboratorId() const {
+  return m_loaded && m_currentUser ? m_currentUser->GetCollaboratorId() : -1;
+}
+
+velk_data::IUserSpecification* CData::GetCurrentUserSpecification() const {
+  return m_currentUser;
+}
+
+void CData::SetCurrentUser(int32_t collaboratorId, bool fullRights, int32_t rights) {
+  if (!fullRights) {
+    auto* own = static_cast<CUserSpecification*>(
+        m_userSpecifications->FindByCollaboratorId(collaboratorId));
+    if (own) {
+      m_currentUser = own;
+      return;
+    }
+  }
+  // The default user starts again from the values of a new specification.
+  CUserSpecification* fresh = m_userSpecifications->NewFree();
+  m_defaultUser->Assign(fresh);
+  fresh->Release();
+  m_currentUser = m_defaultUser;
+  m_currentUser->SetCollaboratorId(collaboratorId);
+  m_currentUser->SetRights(fullRights ? CUserSpecification::kFull : static_cast<uint32_t>(rights));
+}
+
 int32_t CData::GetEmployeePermission(const velk_data::IEmployee* employee) const {
   return employee ? employee->GetPermission() : 0;
 }
-int32_t CData::GetGroupPermission(const velk_data::IGroup*) const { return -1; }
-bool CData::IsReadOnlyUser() const { return false; }
-bool CData::HasFullRights() const { return false; }
-bool CData::HasReadOnlyRights() const { return false; }
-bool CData::HasRestrictedRights() const { return false; }
+
+int32_t CData::GetGroupPermission(const velk_data::IGroup* group) const {
+  // Without a signed-in user everything is open, as for the employees' derived permission.
+  if (!m_currentUser || m_currentUser->HasFullRights()) return 2;
+  if (m_currentUser->HasReadOnlyRights()) return 1;
+  if (!group || !group->IsInTree()) return -1;
+  // The nearest group up the tree with an access entry of the current collaborator decides.
+  for (const velk_data::IGroup* g = group; g; g = g->GetParentGroup()) {
+    const int32_t permission = GroupAccessPermission(g, m_currentUser->GetCollaboratorId());
+    if (permission >= 0) return permission;
+  }
+  return -1;
+}
+
+int32_t CData::GroupAccessPermission(const velk_data::IGroup* /*group*/,
+                                     int32_t /*collaboratorId*/) const {
+  return -1;  // no access entries are held yet
+}
+
+bool CData::AnyAccessAllowsWriting() const { return false; }
+
+bool CData::IsReadOnlyUser() const { return m_currentUser && m_currentUser->IsReadOnlyUser(); }
+bool CData::HasFullRights() const { return m_currentUser && m_currentUser->HasFullRights(); }
+bool CData::HasReadOnlyRights() const { return m_currentUser && m_currentUser->HasReadOnlyRights(); }
+bool CData::HasRestrictedRights() const {
+  return m_currentUser && m_currentUser->HasRestrictedRights();
+}
 
 void CData::AddChangeListener(velk_data::ChangeListener fn, void* context) {
   m_listeners.emplace_back(fn, context);

@@ -29,6 +29,7 @@ class CShiftTypes;
 class CShiftCycles;
 class CWorkplaces;
 class CSurchargeTypes;
+class CUserSpecification;
 
 class CData final : public velk_data::IData {
  public:
@@ -104,6 +105,9 @@ class CData final : public velk_data::IData {
   // references target: the cascade when a master item goes.
   void RemoveReferrers(const velk_data::IItem* target, std::initializer_list<int32_t> typeCodes);
 
+  // Whether any group or employee access entry, of whatever collaborator, allows writing.
+  bool AnyAccessAllowsWriting() const;
+
   // Host callbacks, as the intake calls them; unset ones accept and do nothing.
   bool CallMetaData(const char16_t* key, const char16_t* json) const;
   void CallLoaded() const;
@@ -118,6 +122,8 @@ class CData final : public velk_data::IData {
   template <class C>
   C* Register(C* collection);
   bool RecordsAvailable(int32_t typeCode) const;
+  // The permission of the collaborator's access entry for group, -1 when there is none.
+  int32_t GroupAccessPermission(const velk_data::IGroup* group, int32_t collaboratorId) const;
 
   // Registration order: Clear, ClearLinks and destruction walk the collections in this order.
   // A collection stays null until its item type is part of the model.
@@ -149,4 +155,8 @@ class CData final : public velk_data::IData {
   std::vector<std::pair<velk_data::ChangeListener, void*>> m_listeners;
   bool m_allTypesChanged = false;
   std::set<std::u16string> m_changedTypes;
+  // The specification in force: null until SetCurrentUser and after every Clear.
+  CUserSpecification* m_currentUser = nullptr;
+  // A free specification for users without one of their own; lives as long as the root.
+  CUserSpecification* m_defaultUser = nullptr;
 };
