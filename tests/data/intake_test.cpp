@@ -60,6 +60,19 @@ TEST_F(IntakeTest, BothPassesLoadTheSameModel) {
   }
 }
 
+TEST_F(IntakeTest, SortedPassReadsWhatOthersReferToFirst) {
+  // The permissions name an employee that the text brings only later.
+  const char16_t* json =
+      uR"({"restricted_access": [{"id": 7, "permissions": "read-only"}],
+                              "employee": {"cu": [{"id": 7, "firstname": "Anna"}]}})";
+  Load(u"{}");
+  data.SetCurrentUser(5, false, 2);  // restricted: the message's permissions stand
+  EXPECT_EQ(Update(json, true), nullptr);
+  EXPECT_EQ(Narrow(data.GetErrorText()), "Unknown employee id in user state data: 7");
+  ASSERT_NE(Update(json, false), nullptr) << Error();
+  EXPECT_EQ(data.GetEmployeePermission(data.GetEmployees()->FindById(7)), 1);
+}
+
 TEST_F(IntakeTest, UpdateIdRules) {
   Load(uR"({"workplace": {"cu": [{"id": 2, "name": "Ward A"}]}})");
   // id 0 and unknown ids create; a known id updates only the keys given.
