@@ -9,9 +9,7 @@ size_t LengthOf(const char16_t* text) {
   return text ? std::char_traits<char16_t>::length(text) : 0;
 }
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 int HexValue(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
@@ -27,9 +25,7 @@ CJSONParser::CJSONParser(const char16_t* text) : m_text(text), m_length(LengthOf
 CJSONParser::CJSONParser(const char16_t* text, size_t length)
     : m_text(text), m_length(text ? length : 0) {}
 
-void CJSONParser::Fail(uint32_t code) const {
-  throw CJSONException(code, m_line, m_column);
-}
+void CJSONParser::Fail(uint32_t code) const { throw CJSONException(code, m_line, m_column); }
 
 bool CJSONParser::SkipWhitespace() {
   while (m_pos < m_length) {
@@ -102,12 +98,8 @@ void CJSONParser::ReadOpening(char16_t bracket) {
   Advance();
 }
 
-void CJSONParser::ReadObjectStart() {
-  ReadOpening(u'{');
-}
-void CJSONParser::ReadArrayStart() {
-  ReadOpening(u'[');
-}
+void CJSONParser::ReadObjectStart() { ReadOpening(u'{'); }
+void CJSONParser::ReadArrayStart() { ReadOpening(u'['); }
 
 void CJSONParser::ParseObject(CJSONObject& object) {
   ReadObjectStart();
@@ -140,23 +132,35 @@ CJSONValue* CJSONParser::Parse() {
 // filled, so that after an error everything read so far belongs to root.
 void CJSONParser::FillContainer(CJSONValue* root) {
   m_open.clear();
-  m_open.push_back(root);
+  m_slots.clear();
+  m_names.clear();
+  m_open.push_back(Open{root, 0, 0});
   try {
     while (!m_open.empty()) {
-      CJSONValue* top = m_open.back();
+      CJSONValue* top = m_open.back().container;
       CJSONValue* value;
       if (top->m_type == JSONType::Object) {
-        auto* object = static_cast<CJSONObject*>(top);
-        bool end;
-        ReadMemberName(m_name, end);
-        if (end) {
-          object->Seal();
-          m_open.pop_back();
+        SkipToNext();
+        if (Current() == u'}') {
+          Advance();
+          CloseObject();
           continue;
         }
-        value = ParseValue(object);
+        if (Current() == u',') {
+          Advance();
+          SkipToNext();
+        }
+        // ReadMemberName, reading the name straight into the shared name storage.
+        size_t nameAt = m_names.size();
+        AppendString(m_names);
+        SkipToNext();
+        if (Current() != u':') Fail(UnexpectedCharacter);
+        Advance();
+        value = ParseValue(top);
         try {
-          object->Append(m_name, value);
+          m_slots.push_back(
+              CJSONObject::Slot{static_cast<uint32_t>(nameAt - m_open.back().nameBase),
+                                static_cast<uint32_t>(m_names.size() - nameAt), value});
         } catch (...) {
           value->Destroy();
           throw;
@@ -177,17 +181,39 @@ void CJSONParser::FillContainer(CJSONValue* root) {
       }
       if (value->IsContainer()) {
         Advance();  // its opening bracket, where ParseValue left us
-        m_open.push_back(value);
+        m_open.push_back(Open{value, m_slots.size(), m_names.size()});
       }
     }
   } catch (...) {
-    // Open objects are unordered until closed; order them so the caller may still look.
-    for (CJSONValue* open : m_open) {
-      if (open->m_type == JSONType::Object) static_cast<CJSONObject*>(open)->Seal();
+    // Hand the members read so far to their objects, so that root owns everything.
+    while (!m_open.empty()) {
+      if (m_open.back().container->m_type == JSONType::Object) {
+        CloseObject();
+      } else {
+        m_open.pop_back();
+      }
     }
-    m_open.clear();
     throw;
   }
+}
+
+// Moves the innermost open object's members from the shared storage into the object.
+void CJSONParser::CloseObject() {
+  Open open = m_open.back();
+  m_open.pop_back();
+  auto* object = static_cast<CJSONObject*>(open.container);
+  auto first = m_slots.begin() + open.slotBase;
+  auto last = m_slots.end();
+  size_t shift = object->m_names.size();
+  object->m_names.append(m_names, open.nameBase, std::u16string::npos);
+  object->m_members.reserve(object->m_members.size() + (last - first));
+  for (auto slot = first; slot != last; ++slot) {
+    size_t at = shift + slot->offset;
+    object->Append(std::u16string_view(object->m_names.data() + at, slot->length), slot->value, at);
+  }
+  m_slots.erase(first, last);
+  m_names.resize(open.nameBase);
+  object->Seal();
 }
 
 void CJSONParser::ReadMemberName(std::u16string& name, bool& end) {
@@ -223,10 +249,14 @@ CJSONValue* CJSONParser::NextElement(CJSONArray& array) {
 }
 
 void CJSONParser::ParseString(std::u16string& text) {
+  text.clear();
+  AppendString(text);
+}
+
+void CJSONParser::AppendString(std::u16string& text) {
   if (AtEnd()) Fail(UnexpectedEnd);
   if (Current() != u'"') Fail(UnexpectedCharacter);
   Advance();
-  text.clear();
   for (;;) {
     // Copy the run up to the next quotation mark or backslash in one go.
     const char16_t* run = m_text + m_pos;

@@ -87,11 +87,22 @@ class CJSONParser {
   void SkipToNext();
   void ReadLiteral(const char16_t* literal);
   void ReadOpening(char16_t bracket);
+  void AppendString(std::u16string& text);
   void FillContainer(CJSONValue* root);
+  void CloseObject();
+
+  // A container being filled; the members of an open object gather in m_slots and
+  // m_names from its bases on, and move into the object, sized exactly, when it closes.
+  struct Open {
+    CJSONValue* container;
+    size_t slotBase;
+    size_t nameBase;
+  };
 
   // Reused between calls so that a step-wise walk allocates nothing here.
-  std::vector<CJSONValue*> m_open;
-  std::u16string m_name;
+  std::vector<Open> m_open;
+  std::vector<CJSONObject::Slot> m_slots;
+  std::u16string m_names;
 };
 
 }  // namespace velk_json

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "json/node_pool.h"
 #include "json/text_number.h"
 
 namespace velk_json {
@@ -59,13 +60,13 @@ class CTreeDestroyer {
   }
 };
 
-void CJSONValue::Destroy() {
-  delete this;
-}
+void CJSONValue::Destroy() { delete this; }
 
-CJSONArray::~CJSONArray() {
-  CTreeDestroyer::ReleaseOwned(this);
-}
+void* CJSONValue::operator new(size_t size) { return AllocateNode(size); }
+
+void CJSONValue::operator delete(void* value, size_t size) { FreeNode(value, size); }
+
+CJSONArray::~CJSONArray() { CTreeDestroyer::ReleaseOwned(this); }
 
 int32_t CJSONArray::Add(CJSONValue* value) {
   if (!value->m_parent) value->m_parent = this;
@@ -73,13 +74,9 @@ int32_t CJSONArray::Add(CJSONValue* value) {
   return static_cast<int32_t>(m_elements.size() - 1);
 }
 
-void CJSONArray::Clear() {
-  CTreeDestroyer::ReleaseOwned(this);
-}
+void CJSONArray::Clear() { CTreeDestroyer::ReleaseOwned(this); }
 
-CJSONObject::~CJSONObject() {
-  CTreeDestroyer::ReleaseOwned(this);
-}
+CJSONObject::~CJSONObject() { CTreeDestroyer::ReleaseOwned(this); }
 
 void CJSONObject::Clear() {
   CTreeDestroyer::ReleaseOwned(this);
@@ -112,11 +109,15 @@ bool CJSONObject::AddOwned(std::u16string_view name, CJSONValue* value) {
   return inserted;
 }
 
-void CJSONObject::Append(std::u16string_view name, CJSONValue* value) {
+void CJSONObject::Append(std::u16string_view name, CJSONValue* value, size_t nameOffset) {
+  // Compared before the new name joins m_names, which the view may not point into.
   if (m_sorted && !m_members.empty() && !(NameOf(m_members.back()) < name)) m_sorted = false;
+  if (nameOffset == npos) {
+    nameOffset = m_names.size();
+    m_names.append(name);
+  }
   m_members.push_back(
-      Slot{static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(name.size()), value});
-  m_names.append(name);
+      Slot{static_cast<uint32_t>(nameOffset), static_cast<uint32_t>(name.size()), value});
 }
 
 void CJSONObject::Seal() {

@@ -11,6 +11,7 @@
 #ifndef VELK_JSON_JSON_VALUE_H_
 #define VELK_JSON_JSON_VALUE_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ class CJSONValue {
 
   // Deletes this value (and what it owns). Values are always heap-allocated.
   void Destroy();
+
+  // Values come from the value pool (node_pool.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* value, size_t size);
 
   // The value as JSON text; pretty adds line breaks and indentation.
   virtual std::u16string ToString(bool pretty = false) const = 0;
@@ -203,7 +208,9 @@ class CJSONObject final : public CJSONValue {
 
   // Parser path: appends without ordering; Seal restores order and uniqueness, keeping the
   // first of equal names and destroying the later ones.
-  void Append(std::u16string_view name, CJSONValue* value);
+  // The name is at nameOffset in m_names already, or is appended when nameOffset is npos.
+  void Append(std::u16string_view name, CJSONValue* value, size_t nameOffset = npos);
+  static constexpr size_t npos = static_cast<size_t>(-1);
   void Seal();
 
   std::vector<Slot> m_members;

@@ -146,23 +146,11 @@ void AppendText(const CJSONValue& value, bool pretty, std::u16string& out) {
   Write(value, pretty, out);
 }
 
-std::u16string CJSONString::ToString(bool pretty) const {
-  return ToText(*this, pretty);
-}
-std::u16string CJSONNumber::ToString(bool pretty) const {
-  return ToText(*this, pretty);
-}
-std::u16string CJSONBoolean::ToString(bool pretty) const {
-  return ToText(*this, pretty);
-}
-std::u16string CJSONNull::ToString(bool pretty) const {
-  return ToText(*this, pretty);
-}
-std::u16string CJSONArray::ToString(bool pretty) const {
-  return ToText(*this, pretty);
-}
-std::u16string CJSONObject::ToString(bool pretty) const {
-  return ToText(*this, pretty);
-}
+std::u16string CJSONString::ToString(bool pretty) const { return ToText(*this, pretty); }
+std::u16string CJSONNumber::ToString(bool pretty) const { return ToText(*this, pretty); }
+std::u16string CJSONBoolean::ToString(bool pretty) const { return ToText(*this, pretty); }
+std::u16string CJSONNull::ToString(bool pretty) const { return ToText(*this, pretty); }
+std::u16string CJSONArray::ToString(bool pretty) const { return ToText(*this, pretty); }
+std::u16string CJSONObject::ToString(bool pretty) const { return ToText(*this, pretty); }
 
 }  // namespace velk_json

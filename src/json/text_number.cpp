@@ -11,9 +11,7 @@
 namespace velk_json {
 namespace {
 
-bool IsBlank(char16_t c) {
-  return c == u' ' || (c >= u'\t' && c <= u'\r');
-}
+bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 // The "C" locale, so that '.' is the decimal point whatever the host has set.
 locale_t CLocale() {
