@@ -42,7 +42,7 @@ double g_rapidjsonSeconds = 0;
 
 // Runs body once per iteration and reports MB/s, items/s and the ratio to RapidJSON.
 template <typename Body>
-double Measure(benchmark::State& state, Body body) {
+double Measure(benchmark::State& state, Body body, bool baseline = false) {
   const Message& message = TheMessage();
   auto start = std::chrono::steady_clock::now();
   for (auto _ : state) body(message);
@@ -52,18 +52,22 @@ double Measure(benchmark::State& state, Body body) {
   state.counters["MB/s"] = bytes / seconds / 1e6;
   state.counters["Mitems/s"] = static_cast<double>(message.stats.items) / seconds / 1e6;
   state.counters["MB"] = bytes / 1e6;
-  if (g_rapidjsonSeconds > 0) state.counters["x_rapidjson"] = seconds / g_rapidjsonSeconds;
+  if (!baseline && g_rapidjsonSeconds > 0)
+    state.counters["x_rapidjson"] = seconds / g_rapidjsonSeconds;
   return seconds;
 }
 
 void BM_RapidJsonDomParse(benchmark::State& state) {
   using Document = rapidjson::GenericDocument<rapidjson::UTF16<char16_t>>;
-  g_rapidjsonSeconds = Measure(state, [&](const Message& message) {
-    Document document;
-    document.Parse(message.text.c_str());
-    if (document.HasParseError()) state.SkipWithError("RapidJSON parse error");
-    benchmark::DoNotOptimize(document.MemberCount());
-  });
+  g_rapidjsonSeconds = Measure(
+      state,
+      [&](const Message& message) {
+        Document document;
+        document.Parse(message.text.c_str());
+        if (document.HasParseError()) state.SkipWithError("RapidJSON parse error");
+        benchmark::DoNotOptimize(document.MemberCount());
+      },
+      true);
 }
 
 void BM_ParseTree(benchmark::State& state) {

@@ -207,6 +207,10 @@ void CJSONParser::CloseObject() {
   size_t shift = object->m_names.size();
   object->m_names.append(m_names, open.nameBase, std::u16string::npos);
   object->m_members.reserve(object->m_members.size() + (last - first));
+  // An object made elsewhere (one on the stack, say) still owns what the parser put in it.
+  if (!object->m_ownsMembers) {
+    for (auto slot = first; slot != last; ++slot) object->m_created.push_back(slot->value);
+  }
   for (auto slot = first; slot != last; ++slot) {
     size_t at = shift + slot->offset;
     object->Append(std::u16string_view(object->m_names.data() + at, slot->length), slot->value, at);

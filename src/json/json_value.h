@@ -178,7 +178,7 @@ class CJSONObject final : public CJSONValue {
   // String: its text. Numbers and booleans are not converted.
   std::u16string GetString(std::u16string_view name, std::u16string_view def) const;
 
-  // Members in name order.
+  // Members in name order; a member's name view is valid until the object changes.
   size_t GetCount() const { return m_members.size(); }
   Member GetAt(size_t index) const;
 

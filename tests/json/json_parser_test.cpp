@@ -13,9 +13,7 @@ struct Destroyer {
 };
 using Tree = std::unique_ptr<CJSONValue, Destroyer>;
 
-Tree ParseText(const char16_t* text) {
-  return Tree(CJSONParser(text).Parse());
-}
+Tree ParseText(const char16_t* text) { return Tree(CJSONParser(text).Parse()); }
 
 double ParseNumberText(const char16_t* text) {
   CJSONParser parser(text);
@@ -32,6 +30,16 @@ TEST(ParserTest, WholeDocumentRoundTrip) {
   auto& object = static_cast<CJSONObject&>(*root);
   EXPECT_TRUE(object.OwnsMembers());
   EXPECT_EQ(root.get(), object.Find(u"b")->GetParent());
+}
+
+TEST(ParserTest, ObjectMadeElsewhereOwnsWhatWasParsedIntoIt) {
+  CJSONObject item;
+  CJSONNumber kept(1);
+  item.Add(u"kept", &kept);
+  CJSONParser parser(u"{\"a\": [true], \"b\": \"x\", \"a\": 2}");
+  parser.ParseObject(item);
+  EXPECT_EQ(u"{\"a\": [true],\"b\": \"x\",\"kept\": 1}", item.ToString());
+  EXPECT_FALSE(item.OwnsMembers());
 }
 
 TEST(ParserTest, TolerantSeparators) {
