@@ -8,7 +8,8 @@ const char16_t* PositionForm(std::u16string& buffer, int32_t id, int32_t positio
   velk_json::CJSONObject json;
   json.AddOwned(u"id", new velk_json::CJSONNumber(id));
   json.AddOwned(u"position", new velk_json::CJSONNumber(position));
-  buffer = json.ToString(false);
+  buffer.clear();  // reused, like the ToJSON buffer
+  velk_json::AppendText(json, false, buffer);
   return buffer.c_str();
 }
 

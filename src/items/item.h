@@ -13,8 +13,8 @@
 //   };
 //
 // Master items the host lists by position add kListedByPosition (GetJSON(1) then gives the
-// short form). Records held by an owner add kOwnerKey ("employee_id", ...); records kept in an ordered
-// collection add SortKey(), and FromJSON then repositions them when a sort key changes.
+// short form). Records held by an owner add kOwnerKey ("employee_id", ...); records kept in an
+// ordered collection add SortKey(), and FromJSON then repositions them when a sort key changes.
 #pragma once
 
 #include <string>
@@ -63,9 +63,7 @@ class CItem : public Interface, public CItemBase {
   void Release() override {
     if (!m_owned) delete this;
   }
-  CollectionInterface* GetCollection() const override {
-    return m_collection ? Owner() : nullptr;
-  }
+  CollectionInterface* GetCollection() const override { return m_collection ? Owner() : nullptr; }
 
   const char16_t* GetJSON(uint32_t kind) const override {
     if constexpr (item_detail::HasPositionForm<Derived>::value) {
@@ -86,7 +84,10 @@ class CItem : public Interface, public CItemBase {
       if (m_collection) writer.Int(Derived::kOwnerKey, OwnerId());
     }
     Derived::Fields(writer, Self());
-    buffer = json.ToString(false);
+    // The buffer keeps its storage: a caller's text pointer stays valid, and is overwritten,
+    // unless a longer text makes the buffer grow.
+    buffer.clear();
+    velk_json::AppendText(json, false, buffer);
     return buffer.c_str();
   }
 
@@ -94,8 +95,19 @@ class CItem : public Interface, public CItemBase {
     Derived& self = static_cast<Derived&>(*this);
     if constexpr (item_detail::HasSortKey<Derived>::value) {
       const auto before = self.SortKey();
-      Read(json, self);
-      if (reposition && m_owned && !(self.SortKey() == before)) Owner()->Reposition(&self, before);
+      auto moved = [&] {
+        if (reposition && m_owned && !(self.SortKey() == before))
+          Owner()->Reposition(&self, before);
+      };
+      try {
+        Read(json, self);
+      } catch (...) {
+        // The fields read before the failure stay, so a changed key must still move the item:
+        // the ordered collection stays ordered.
+        moved();
+        throw;
+      }
+      moved();
     } else {
       (void)reposition;
       Read(json, self);

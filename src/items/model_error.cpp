@@ -4,7 +4,8 @@
 
 CModelError::CModelError(const std::u16string& message, int32_t code)
     : m_text(velk_platform::ToMultiByte(message, velk_platform::kSystemCodePage)) {
-  m_text += '\t';
+  // The messages that name an unknown reference end with their tab already.
+  if (m_text.empty() || m_text.back() != '\t') m_text += '\t';
   m_text += std::to_string(code);
 }
 

@@ -17,10 +17,11 @@ class CModelError : public std::exception {
 
 // The error codes the host sees.
 enum ModelErrorCode : int32_t {
-  kErrorOther = 3000,         // any failure without a code of its own
-  kErrorInvalidJson = 3001,   // a value of the wrong JSON kind in the message
-  kErrorInvalidId = 3002,     // a missing, invalid or dangling id; rejected data
-  kErrorUnknownKey = 3003,    // a key the message format does not know
+  kErrorOther = 3000,        // any failure without a code of its own
+  kErrorInvalidJson = 3001,  // a value of the wrong JSON kind in the message
+  kErrorInvalidId = 3002,    // a missing, invalid or dangling id; rejected data
+  kErrorUnknownKey = 3003,   // a key the message format does not know
 };
 
+// message may end with its tab already, as the texts naming an unknown reference do.
 [[noreturn]] void ThrowModelError(const std::u16string& message, int32_t code);
