@@ -1,0 +1,164 @@
+// The JSON protocol every item type shares, run over each item type: writing and reading agree,
+// the id rule, the per-class text buffers, the position form and Release.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/type_codes.h"
+#include "item_test_util.h"
+#include "items/json_fields.h"
+#include "master/employee.h"
+#include "master/group.h"
+#include "master/holiday.h"
+#include "master/leave_type.h"
+#include "master/shift_type.h"
+#include "master/surcharge_type.h"
+#include "master/workplace.h"
+#include "model_fixture.h"
+#include "users/user_specification.h"
+
+namespace {
+
+// One item of each type with id 4, a few keys away from their defaults, and position 7 where the
+// host lists the type by position.
+template <class Item>
+constexpr const char16_t* kSample = nullptr;
+template <>
+constexpr const char16_t* kSample<CHoliday> =
+    uR"({"id":4,"date":"2026-12-25","name":"Christmas","time_of_day":2})";
+template <>
+constexpr const char16_t* kSample<CWorkplace> =
+    uR"({"id":4,"position":7,"name":"Ward A","short_name":"WA","hidden":true})";
+template <>
+constexpr const char16_t* kSample<CSurchargeType> =
+    uR"({"id":4,"position":7,"name":"Night","start_at":"22:00","end_at":"06:00","on_monday":false,
+         "holiday_rule":2,"date":"2026-12-24","hidden":true})";
+template <>
+constexpr const char16_t* kSample<CShiftType> =
+    uR"({"id":4,"position":7,"name":"Early","color_bar":"00FF80","category":2,"hidden":true})";
+template <>
+constexpr const char16_t* kSample<CLeaveType> =
+    uR"({"id":4,"position":7,"name":"Leave","charge_hours":7.5,"color_bk":"102030"})";
+template <>
+constexpr const char16_t* kSample<CEmployee> =
+    uR"({"id":4,"position":7,"lastname":"Doe","birthday":"1990-02-03","color_name_bk":"ABCDEF"})";
+template <>
+constexpr const char16_t* kSample<CGroup> =
+    uR"({"id":4,"position":7,"name":"Ward","friday_requirement":3,"color_schedule_bk":"010203"})";
+template <>
+constexpr const char16_t* kSample<CUserSpecification> =
+    uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
+
+template <class Item>
+class ItemProtocolTest : public ModelTest {
+ protected:
+  using Interface = typename Item::InterfaceType;
+  typename Item::Collection* Items() const {
+    return dynamic_cast<typename Item::Collection*>(
+        data.MasterCollection(TypeCodeOf(Item::kTypeName)));
+  }
+  static void Read(Interface* item, const char16_t* json) {
+    static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
+  }
+  Interface* LoadSample() {
+    Load((u"{\"" + std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+             .c_str());
+    return Items()->FindById(4);
+  }
+};
+
+using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
+                                   CEmployee, CGroup, CUserSpecification>;
+TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
+
+TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
+  auto* item = this->Items()->CreateItem();
+  EXPECT_EQ(item->GetId(), -1);
+  EXPECT_EQ(item->GetCollection(), this->Items());
+  EXPECT_EQ(this->Items()->GetCount(), 0u);
+  EXPECT_EQ(Narrow(item->GetTypeName()), Narrow(TypeParam::kTypeName));
+  item->SetId(0);
+  const std::u16string text = item->ToJSON();
+  EXPECT_EQ(text.find(u"\"id\""), std::u16string::npos);  // only ids above 0 are written
+
+  auto* copy = this->Items()->CreateItem();
+  copy->SetId(5);
+  this->Read(copy, text.c_str());
+  EXPECT_EQ(copy->GetId(), 5);
+  copy->SetId(0);
+  EXPECT_EQ(copy->ToJSON(), text);
+  this->Read(copy, u"{\"id\":8}");
+  EXPECT_EQ(copy->GetId(), 8);
+  copy->Release();
+  item->Release();  // free items are their creator's: a leak or double free shows under ASan
+}
+
+TYPED_TEST(ItemProtocolTest, WritesWhatItReadsAndKeepsAbsentKeys) {
+  auto* held = this->LoadSample();
+  ASSERT_NE(held, nullptr);
+  const std::u16string text = held->ToJSON();
+  auto* copy = this->Items()->CreateItem();
+  this->Read(copy, text.c_str());
+  EXPECT_EQ(copy->ToJSON(), text);
+  this->Read(copy, u"{}");
+  EXPECT_EQ(copy->ToJSON(), text);
+  auto* assigned = this->Items()->CreateItem();
+  assigned->Assign(held);
+  EXPECT_EQ(assigned->ToJSON(), text);
+  copy->Release();
+  assigned->Release();
+
+  held->Release();  // held by the collection: nothing happens
+  EXPECT_EQ(this->Items()->FindById(4), held);
+  EXPECT_EQ(held->ToJSON(), text);
+}
+
+TYPED_TEST(ItemProtocolTest, TextBuffersAreSharedPerClass) {
+  auto* held = this->LoadSample();
+  auto* other = this->Items()->CreateItem();
+  const std::u16string heldText = held->ToJSON(), otherText = other->ToJSON();
+  const char16_t* first = held->ToJSON();
+  EXPECT_EQ(other->ToJSON(), first);  // the next call of the class overwrites the text
+  EXPECT_EQ(first, otherText);
+  EXPECT_EQ(held->GetJSON(0), heldText);
+
+  if constexpr (item_detail::HasPositionForm<TypeParam>::value) {
+    const char16_t* position = other->GetJSON(1);
+    EXPECT_EQ(Narrow(position), R"({"id": -1,"position": 0})");  // "id" whatever its value
+    EXPECT_EQ(held->GetJSON(1), position);
+    held->ToJSON();
+    EXPECT_EQ(Narrow(position), R"({"id": 4,"position": 7})");  // a buffer of its own
+  } else {
+    EXPECT_EQ(held->GetJSON(1), heldText);
+  }
+  other->Release();
+}
+
+TEST_F(ModelTest, NewItemsWriteTheirDefaultsEachClassInItsOwnBuffer) {
+  velk_data::IHoliday* holiday = data.GetHolidays()->CreateItem();
+  velk_data::IWorkplace* workplace = data.GetWorkplaces()->CreateItem();
+  velk_data::ISurchargeType* type = data.GetSurchargeTypes()->CreateItem();
+  const char16_t* holidayText = holiday->ToJSON();
+  EXPECT_EQ(Narrow(workplace->ToJSON()),
+            R"({"hidden": false,"name": "","position": 0,"short_name": ""})");
+  EXPECT_EQ(Narrow(type->ToJSON()),
+            R"({"date": null,"end_at": "00:00","hidden": false,"holiday_rule": 0,"name": "",)"
+            R"("on_friday": true,"on_monday": true,"on_saturday": true,"on_sunday": true,)"
+            R"("on_thursday": true,"on_tuesday": true,"on_wednesday": true,"position": 0,)"
+            R"("start_at": "00:00"})");
+  EXPECT_EQ(Narrow(holidayText), R"({"date": "<invalid>","name": "","time_of_day": 0})");
+  holiday->Release();
+  workplace->Release();
+  type->Release();
+}
+
+TEST(ReadColorTest, PacksRedFirstAndFallsBackToTheDefault) {
+  const JsonObject json = ParseObject(uR"({"color": "00FF80","empty": "","number": 255})");
+  EXPECT_EQ(ReadColor(*json, u"color", 7), 0x80FF00);
+  EXPECT_EQ(ReadColor(*json, u"empty", 7), 7);
+  EXPECT_EQ(ReadColor(*json, u"number", 7), 7);
+  EXPECT_EQ(ReadColor(*json, u"missing", 7), 7);
+  EXPECT_EQ(Narrow(ColorText(0x80FF00).c_str()), "00FF80");
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+// The holiday calendar: lookup by date, the root's holiday test, and the part of the day.
+#include <gtest/gtest.h>
+
+#include "datetime/date.h"
+#include "master/holiday.h"
+#include "model_fixture.h"
+
+namespace {
+
+uint32_t Dec(int32_t day) { return velk_date_time::TDate::FromYMD(12, day, 2026).m_day; }
+
+TEST_F(ModelTest, HolidaysAreFoundByDateFirstInsertedFirst) {
+  Load(
+      uR"({"holiday":{"cu":[
+    {"id":1,"date":"2026-12-25","name":"Christmas"},
+    {"id":2,"date":"2026-12-24","time_of_day":2},
+    {"id":3,"date":"2026-12-25","time_of_day":1}]}})");
+  velk_data::IHolidays* holidays = data.GetHolidays();
+  EXPECT_EQ(holidays->FindByDate(Dec(25))->GetId(), 1);
+  EXPECT_EQ(holidays->FindByDate(Dec(25))->GetTimeOfDay(), 0u);  // read without it: whole day
+  EXPECT_EQ(holidays->FindByDate(Dec(24))->GetTimeOfDay(), 2u);
+  EXPECT_EQ(holidays->FindByDate(Dec(26)), nullptr);
+  EXPECT_EQ(holidays->CountInPeriod(Dec(25), Dec(25)), 2u);
+  EXPECT_TRUE(data.IsHoliday(Dec(24)));
+  EXPECT_FALSE(data.IsHoliday(Dec(23)));
+
+  ASSERT_NE(Update(uR"({"holiday":{"cu":[{"id":1,"date":"2026-12-26"}]}})"), nullptr) << Error();
+  EXPECT_EQ(holidays->FindByDate(Dec(25))->GetId(), 3);
+  EXPECT_TRUE(data.IsHoliday(Dec(26)));
+
+  holidays->GetAt(0)->SetId(4);  // above every loaded id
+  EXPECT_EQ(holidays->FindById(4), nullptr);
+}
+
+}  // namespace
