@@ -17,16 +17,11 @@ class CItemBase;
 class CItemsBase;
 class CDataIntake;
 class CUserSpecifications;
-class CUserSettings;
-class CGroupAccesses;
-class CEmployeeAccesses;
 class CHolidays;
-class CWorkingTimeModels;
 class CGroups;
 class CEmployees;
 class CLeaveTypes;
 class CShiftTypes;
-class CShiftCycles;
 class CWorkplaces;
 class CSurchargeTypes;
 class CUserSpecification;
@@ -126,18 +121,12 @@ class CData final : public velk_data::IData {
   int32_t GroupAccessPermission(const velk_data::IGroup* group, int32_t collaboratorId) const;
 
   // Registration order: Clear, ClearLinks and destruction walk the collections in this order.
-  // A collection stays null until its item type is part of the model.
   CUserSpecifications* m_userSpecifications = nullptr;
-  CUserSettings* m_userSettings = nullptr;
-  CGroupAccesses* m_groupAccesses = nullptr;
-  CEmployeeAccesses* m_employeeAccesses = nullptr;
   CHolidays* m_holidays = nullptr;
-  CWorkingTimeModels* m_workingTimeModels = nullptr;
   CGroups* m_groups = nullptr;
   CEmployees* m_employees = nullptr;
   CLeaveTypes* m_leaveTypes = nullptr;
   CShiftTypes* m_shiftTypes = nullptr;
-  CShiftCycles* m_shiftCycles = nullptr;
   CWorkplaces* m_workplaces = nullptr;
   CSurchargeTypes* m_surchargeTypes = nullptr;
   std::vector<CItemsBase*> m_collections;
