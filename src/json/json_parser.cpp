@@ -158,9 +158,8 @@ void CJSONParser::FillContainer(CJSONValue* root) {
         Advance();
         value = ParseValue(top);
         try {
-          m_slots.push_back(
-              CJSONObject::Slot{static_cast<uint32_t>(nameAt - m_open.back().nameBase),
-                                static_cast<uint32_t>(m_names.size() - nameAt), value});
+          m_slots.push_back(CJSONObject::MakeSlot(
+              nameAt - m_open.back().nameBase, std::u16string_view(m_names).substr(nameAt), value));
         } catch (...) {
           value->Destroy();
           throw;

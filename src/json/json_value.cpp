@@ -86,9 +86,12 @@ void CJSONObject::Clear() {
 
 std::vector<CJSONObject::Slot>::const_iterator CJSONObject::LowerBound(
     std::u16string_view name) const {
-  return std::lower_bound(
-      m_members.begin(), m_members.end(), name,
-      [this](const Slot& slot, std::u16string_view key) { return NameOf(slot) < key; });
+  uint64_t prefix = PrefixOf(name);
+  return std::lower_bound(m_members.begin(), m_members.end(), name,
+                          [this, prefix](const Slot& slot, std::u16string_view key) {
+                            return slot.prefix != prefix ? slot.prefix < prefix
+                                                         : NameOf(slot) < key;
+                          });
 }
 
 bool CJSONObject::Add(std::u16string_view name, CJSONValue* value) {
@@ -96,7 +99,7 @@ bool CJSONObject::Add(std::u16string_view name, CJSONValue* value) {
   auto at = LowerBound(name);
   if (at != m_members.end() && NameOf(*at) == name) return false;
   if (!value->m_parent) value->m_parent = this;
-  Slot slot{static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(name.size()), value};
+  Slot slot = MakeSlot(m_names.size(), name, value);
   m_names.append(name);
   m_members.insert(at, slot);
   return true;
@@ -111,19 +114,23 @@ bool CJSONObject::AddOwned(std::u16string_view name, CJSONValue* value) {
 
 void CJSONObject::Append(std::u16string_view name, CJSONValue* value, size_t nameOffset) {
   // Compared before the new name joins m_names, which the view may not point into.
-  if (m_sorted && !m_members.empty() && !(NameOf(m_members.back()) < name)) m_sorted = false;
+  Slot slot = MakeSlot(nameOffset, name, value);
+  if (m_sorted && !m_members.empty() &&
+      !(m_members.back().prefix < slot.prefix ||
+        (m_members.back().prefix == slot.prefix && NameOf(m_members.back()) < name))) {
+    m_sorted = false;
+  }
   if (nameOffset == npos) {
-    nameOffset = m_names.size();
+    slot.offset = static_cast<uint32_t>(m_names.size());
     m_names.append(name);
   }
-  m_members.push_back(
-      Slot{static_cast<uint32_t>(nameOffset), static_cast<uint32_t>(name.size()), value});
+  m_members.push_back(slot);
 }
 
 void CJSONObject::Seal() {
   if (m_sorted) return;
   m_sorted = true;
-  auto less = [this](const Slot& a, const Slot& b) { return NameOf(a) < NameOf(b); };
+  auto less = [this](const Slot& a, const Slot& b) { return Less(a, b); };
   if (m_members.size() <= 16) {
     // Insertion sort: stable, and quickest for the small objects that items are.
     for (size_t i = 1; i < m_members.size(); ++i) {
@@ -138,7 +145,7 @@ void CJSONObject::Seal() {
   // Keep the first of equal names; the others were never members.
   size_t kept = 0;
   for (size_t i = 0; i < m_members.size(); ++i) {
-    if (kept > 0 && NameOf(m_members[kept - 1]) == NameOf(m_members[i])) {
+    if (kept > 0 && Same(m_members[kept - 1], m_members[i])) {
       if (m_ownsMembers) m_created.push_back(m_members[i].value);
       continue;
     }

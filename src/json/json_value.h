@@ -194,14 +194,32 @@ class CJSONObject final : public CJSONValue {
 
   // Names live back to back in m_names; a slot refers to its name by offset so that the
   // storage can grow. Sorted by name, unique, except while the parser fills the object.
+  // prefix packs the first four code units, most significant first, so that most
+  // comparisons need not look at the names.
   struct Slot {
+    uint64_t prefix;
     uint32_t offset;
     uint32_t length;
     CJSONValue* value;
   };
 
+  static uint64_t PrefixOf(std::u16string_view name) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 4; ++i) prefix = prefix << 16 | (i < name.size() ? name[i] : 0);
+    return prefix;
+  }
+  static Slot MakeSlot(size_t offset, std::u16string_view name, CJSONValue* value) {
+    return Slot{PrefixOf(name), static_cast<uint32_t>(offset), static_cast<uint32_t>(name.size()),
+                value};
+  }
   std::u16string_view NameOf(const Slot& slot) const {
     return std::u16string_view(m_names.data() + slot.offset, slot.length);
+  }
+  bool Less(const Slot& a, const Slot& b) const {
+    return a.prefix != b.prefix ? a.prefix < b.prefix : NameOf(a) < NameOf(b);
+  }
+  bool Same(const Slot& a, const Slot& b) const {
+    return a.prefix == b.prefix && NameOf(a) == NameOf(b);
   }
   // The first slot whose name is not less than name.
   std::vector<Slot>::const_iterator LowerBound(std::u16string_view name) const;

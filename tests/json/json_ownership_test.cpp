@@ -51,11 +51,13 @@ TEST(OwnershipTest, ValueKeepsItsFirstParent) {
 
 TEST(OwnershipTest, MembersAreOrderedByCodeUnit) {
   CJSONObject json;
-  for (const char16_t* name : {u"employee_id", u"date", u"b", u"a", u"ab", u"\u00e4", u"Z"})
+  for (const char16_t* name :
+       {u"employee_id", u"date", u"b", u"a", u"ab", u"\u00e4", u"Z", u"abcde", u"abcd", u"abcdZ"})
     json.AddOwned(name, new CJSONNull);
   std::u16string order;
   for (size_t i = 0; i < json.GetCount(); ++i) order += std::u16string(json.GetAt(i).name) + u" ";
-  EXPECT_EQ(u"Z a ab b date employee_id \u00e4 ", order);
+  EXPECT_EQ(u"Z a ab abcd abcdZ abcde b date employee_id \u00e4 ", order);
+  EXPECT_NE(nullptr, json.Find(u"abcdZ"));
   EXPECT_NE(nullptr, json.Find(u"ab"));
   EXPECT_EQ(nullptr, json.Find(u"abc"));
 }
