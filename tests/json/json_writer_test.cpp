@@ -8,9 +8,7 @@
 namespace velk_json {
 namespace {
 
-std::u16string NumberText(double value) {
-  return CJSONNumber(value).ToString();
-}
+std::u16string NumberText(double value) { return CJSONNumber(value).ToString(); }
 
 TEST(WriterTest, NumbersInFixedNotationWithoutTrailingZeros) {
   EXPECT_EQ(u"5", NumberText(5));
