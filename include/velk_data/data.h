@@ -52,7 +52,7 @@ class IData {
   // Null until SetCurrentUser, and again after every Clear or Load.
   virtual IUserSpecification* GetCurrentUserSpecification() const = 0;
   // Selects the signed-in user. fullRights grants "full" whatever is stored; otherwise the
-  // user's own specification is used, or a default one with rights (0 full, 1 read-only,
+  // user's own profile is used, or a default one with rights (0 full, 1 read-only,
   // 2 restricted). Call after each Load: the rights queries below need it.
   virtual void SetCurrentUser(int32_t collaboratorId, bool fullRights, int32_t rights) = 0;
   // Permissions: 0 none, 1 read-only, 2 read-and-write; a group outside the tree, or one

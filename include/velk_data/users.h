@@ -62,17 +62,17 @@ class IUserSpecification : public IItem {
   virtual void Assign(const IUserSpecification* source) = 0;
 };
 
-// The user specifications in load order.
+// The user profiles (rights entries) in load order.
 class IUserSpecifications {
  public:
   virtual IData* GetData() = 0;
-  // A new free user specification (collaborator -1, rights full); the caller releases it.
+  // A new free user profile (collaborator -1, rights full); the caller releases it.
   virtual IUserSpecification* CreateItem() = 0;
   virtual uint32_t GetCount() const = 0;
   virtual uint32_t GetAll(IUserSpecification** out) const = 0;
   virtual IUserSpecification* GetAt(uint32_t index) const = 0;
   virtual IUserSpecification* FindById(int32_t id) const = 0;
-  // The first specification of the collaborator, or null.
+  // The first profile of the collaborator, or null.
   virtual IUserSpecification* FindByCollaboratorId(int32_t collaboratorId) const = 0;
   virtual ~IUserSpecifications() {}
 };

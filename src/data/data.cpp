@@ -16,7 +16,7 @@
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
-#include "users/user_specification.h"
+#include "users/user_profile.h"
 
 CData* RootOf(velk_data::IData* data) { return static_cast<CData*>(data); }
 CData* CItemBase::Root() const { return RootOf(m_data); }
@@ -185,7 +185,7 @@ void CData::SetCurrentUser(int32_t collaboratorId, bool fullRights, int32_t righ
       return;
     }
   }
-  // The default user starts again from the values of a new specification.
+  // The default user starts again from the values of a new profile.
   CUserSpecification* fresh = m_userSpecifications->NewFree();
   m_defaultUser->Assign(fresh);
   fresh->Release();

@@ -144,8 +144,8 @@ class CData final : public velk_data::IData {
   std::vector<std::pair<velk_data::ChangeListener, void*>> m_listeners;
   bool m_allTypesChanged = false;
   std::set<std::u16string> m_changedTypes;
-  // The specification in force: null until SetCurrentUser and after every Clear.
+  // The user profile in force: null until SetCurrentUser and after every Clear.
   CUserSpecification* m_currentUser = nullptr;
-  // A free specification for users without one of their own; lives as long as the root.
+  // A free profile for users without one of their own; lives as long as the root.
   CUserSpecification* m_defaultUser = nullptr;
 };

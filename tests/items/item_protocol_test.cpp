@@ -15,7 +15,7 @@
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
-#include "users/user_specification.h"
+#include "users/user_profile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// User specifications, the current user and the permissions derived from its rights.
+// User profiles, the current user and the permissions derived from its rights.
 #include <gtest/gtest.h>
 
 #include "model_fixture.h"
@@ -53,7 +53,7 @@ TEST_F(RightsTest, CurrentUserOwnOrDefault) {
   EXPECT_EQ(data.GetCurrentCollaboratorId(), -1);  // nobody signed in yet
   EXPECT_EQ(data.GetCurrentUserSpecification(), nullptr);
 
-  data.SetCurrentUser(7, false, 0);  // has a specification of its own
+  data.SetCurrentUser(7, false, 0);  // has a profile of its own
   EXPECT_EQ(data.GetCurrentUserSpecification(), User(1));
   EXPECT_TRUE(data.HasRestrictedRights());
   EXPECT_TRUE(data.IsReadOnlyUser());  // restricted, and no access entry allows writing
@@ -67,7 +67,7 @@ TEST_F(RightsTest, CurrentUserOwnOrDefault) {
   EXPECT_TRUE(data.HasFullRights());
   EXPECT_FALSE(data.IsReadOnlyUser());
   EXPECT_EQ(data.GetCurrentCollaboratorId(), 7);
-  EXPECT_EQ(User(1)->GetRights(), 2u);  // the collaborator's own specification is untouched
+  EXPECT_EQ(User(1)->GetRights(), 2u);  // the collaborator's own profile is untouched
 
   data.Clear();
   EXPECT_EQ(data.GetCurrentUserSpecification(), nullptr);

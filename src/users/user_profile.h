@@ -1,4 +1,4 @@
-// User specifications: what one collaborator may do. The root object keeps one as the current
+// User profiles (CUserSpecification): what one collaborator may do. The root object keeps one as the current
 // user and answers the host's rights questions through it.
 #pragma once
 
@@ -139,6 +139,6 @@ class CUserSpecifications
   using CMasterItems::CMasterItems;
 
   velk_data::IUserSpecification* FindByCollaboratorId(int32_t collaboratorId) const override;
-  // A free specification with the defaults of a new one, for the root object's default user.
+  // A free profile with the defaults of a new one, for the root object's default user.
   CUserSpecification* NewFree() { return NewItem(); }
 };

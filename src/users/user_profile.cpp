@@ -1,4 +1,4 @@
-#include "users/user_specification.h"
+#include "users/user_profile.h"
 
 #include "data/data.h"
 
