@@ -2,6 +2,16 @@
 
 #include "json/json_value.h"
 
+CItemBase* CItemsBase::ReadNew(CItemBase* item, const velk_json::CJSONObject& json) {
+  try {
+    item->FromJSON(json, false);
+  } catch (...) {
+    delete item;
+    throw;
+  }
+  return item;
+}
+
 namespace item_detail {
 
 const char16_t* PositionForm(std::u16string& buffer, int32_t id, int32_t position) {

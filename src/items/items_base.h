@@ -41,4 +41,12 @@ class CItemsBase {
   velk_data::IData* m_data;
   // The highest id ever loaded since the last Clear; removal does not lower it.
   int32_t m_maxId = 0;
+
+ protected:
+  // Fills a new free item from json; an item whose reading fails is destroyed and the failure
+  // passes on.
+  static CItemBase* ReadNew(CItemBase* item, const velk_json::CJSONObject& json);
+  void NoteLoaded(int32_t id) {
+    if (id >= m_maxId) m_maxId = id;
+  }
 };

@@ -41,17 +41,11 @@ class CMasterItems : public Interface, public CItemsBase {
     m_maxId = 0;
   }
   CItemBase* LoadItem(const velk_json::CJSONObject& json) override {
-    Item* item = NewItem();
-    try {
-      item->FromJSON(json, false);
-    } catch (...) {
-      delete item;
-      throw;
-    }
+    Item* item = static_cast<Item*>(ReadNew(NewItem(), json));
     item->m_owned = true;
     m_items.push_back(item);
     m_index.Inserted(item, [](Item*, Item*) { return false; });
-    if (item->GetId() >= m_maxId) m_maxId = item->GetId();
+    NoteLoaded(item->GetId());
     return item;
   }
   void RemoveItem(CItemBase* base) override {

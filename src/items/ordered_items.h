@@ -57,15 +57,9 @@ class COrderedItems : public Interface, public CItemsBase {
     m_maxId = 0;
   }
   CItemBase* LoadItem(const velk_json::CJSONObject& json) override {
-    Item* item = NewItem();
-    try {
-      item->FromJSON(json, false);
-    } catch (...) {
-      delete item;
-      throw;
-    }
+    Item* item = static_cast<Item*>(ReadNew(NewItem(), json));
     Insert(item);
-    if (item->GetId() >= m_maxId) m_maxId = item->GetId();
+    NoteLoaded(item->GetId());
     return item;
   }
   void RemoveItem(CItemBase* base) override {
