@@ -26,9 +26,7 @@ Civil ToCivil(uint32_t jdn) {
   return Civil{year, month, day};
 }
 
-bool IsSeparator(char16_t c) {
-  return IsBlank(c) || c == u'/' || c == u'.' || c == u'-';
-}
+bool IsSeparator(char16_t c) { return IsBlank(c) || c == u'/' || c == u'.' || c == u'-'; }
 
 // Writes `value` as printf's "%0*d" would, with at least `width` characters
 // counting the sign.
@@ -101,22 +99,22 @@ TDate TDate::ParseDate(std::u16string_view text) {
 
   int32_t year, month, day;
   if (count >= 3) {
-    year = LeadingInteger(pieces[0]);
-    month = LeadingInteger(pieces[1]);
-    day = LeadingInteger(pieces[2]);
+    year = LeadingInt32(pieces[0]);
+    month = LeadingInt32(pieces[1]);
+    day = LeadingInt32(pieces[2]);
   } else if (count == 1 && text.size() == 8) {
-    year = LeadingInteger(text.substr(0, 4));
-    month = LeadingInteger(text.substr(4, 2));
-    day = LeadingInteger(text.substr(6, 2));
+    year = LeadingInt32(text.substr(0, 4));
+    month = LeadingInt32(text.substr(4, 2));
+    day = LeadingInt32(text.substr(6, 2));
   } else {
     velk_platform::LocalDate today = velk_platform::Today();
     year = today.year;
     if (count == 2) {
-      month = LeadingInteger(pieces[0]);
-      day = LeadingInteger(pieces[1]);
+      month = LeadingInt32(pieces[0]);
+      day = LeadingInt32(pieces[1]);
     } else {
       month = today.month;
-      day = LeadingInteger(pieces[0]);
+      day = LeadingInt32(pieces[0]);
     }
   }
   return FromYMD(month, day, year);
@@ -127,15 +125,9 @@ TDate TDate::Today() {
   return FromYMD(today.month, today.day, today.year);
 }
 
-int32_t TDate::GetYear() const {
-  return ToCivil(m_day).year;
-}
-int32_t TDate::GetMonth() const {
-  return ToCivil(m_day).month;
-}
-int32_t TDate::GetDay() const {
-  return ToCivil(m_day).day;
-}
+int32_t TDate::GetYear() const { return ToCivil(m_day).year; }
+int32_t TDate::GetMonth() const { return ToCivil(m_day).month; }
+int32_t TDate::GetDay() const { return ToCivil(m_day).day; }
 
 int32_t TDate::DaysInMonth() const {
   Civil c = ToCivil(m_day);

@@ -9,24 +9,21 @@
 #include <cstdint>
 #include <string_view>
 
+#include "json/text_number.h"
+
 namespace velk_date_time {
 
 // Space, tab, line feed, carriage return, form feed and vertical tab.
-inline bool IsBlank(char16_t c) {
-  return c == u' ' || (c >= u'\t' && c <= u'\r');
-}
+inline bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
-inline bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
+inline bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // `text` without the blanks at either end.
 std::u16string_view Trim(std::u16string_view text);
 
-// The decimal integer at the start of `text` as the C library's wcstol reads it
-// with base 10: leading blanks skipped, an optional sign, then digits; 0 when
-// there are no digits. Out-of-range values saturate at the int32_t limits.
-int32_t LeadingInteger(std::u16string_view text);
+// The decimal integer at the start of a piece, as the C library's wcstol reads it with base
+// 10; the JSON getters read numbers in strings the same way.
+using velk_json::LeadingInt32;
 
 }  // namespace velk_date_time
 

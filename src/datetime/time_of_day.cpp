@@ -32,15 +32,15 @@ TTime TTime::ParseTime(std::u16string_view text) {
   std::u16string_view first = NextDigitRun(text, 0);
   int64_t hours = 0, minutes = 0;
   if (first.size() >= 4) {
-    hours = LeadingInteger(first.substr(0, 2));
-    minutes = LeadingInteger(first.substr(2, 2));
+    hours = LeadingInt32(first.substr(0, 2));
+    minutes = LeadingInt32(first.substr(2, 2));
   } else if (first.size() == 3) {
     hours = first[0] - u'0';
-    minutes = LeadingInteger(first.substr(1, 2));
+    minutes = LeadingInt32(first.substr(1, 2));
   } else if (!first.empty()) {
-    hours = LeadingInteger(first);
+    hours = LeadingInt32(first);
     size_t after = static_cast<size_t>(first.data() - text.data()) + first.size();
-    minutes = LeadingInteger(NextDigitRun(text, after));
+    minutes = LeadingInt32(NextDigitRun(text, after));
   }
 
   bool afternoon = false, morning = false;

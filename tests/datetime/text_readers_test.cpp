@@ -9,12 +9,12 @@
 namespace velk_date_time {
 namespace {
 
-TEST(TextScanTest, LeadingIntegerReadsLikeWcstol) {
-  EXPECT_EQ(LeadingInteger(u""), 0);
-  EXPECT_EQ(LeadingInteger(u" \t-07ab"), -7);
-  EXPECT_EQ(LeadingInteger(u"- 5"), 0);
-  EXPECT_EQ(LeadingInteger(u"99999999999999999999"), 2147483647);
-  EXPECT_EQ(LeadingInteger(u"-99999999999"), -2147483647 - 1);
+TEST(TextScanTest, LeadingInt32ReadsLikeWcstol) {
+  EXPECT_EQ(LeadingInt32(u""), 0);
+  EXPECT_EQ(LeadingInt32(u" \t-07ab"), -7);
+  EXPECT_EQ(LeadingInt32(u"- 5"), 0);
+  EXPECT_EQ(LeadingInt32(u"99999999999999999999"), 2147483647);
+  EXPECT_EQ(LeadingInt32(u"-99999999999"), -2147483647 - 1);
 }
 
 uint32_t Ymd(int32_t year, int32_t month, int32_t day) {

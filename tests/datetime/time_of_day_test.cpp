@@ -15,9 +15,7 @@ TEST(TimeOfDayTest, WritesMinutesReducedIntoOneDay) {
   EXPECT_EQ(blank.ToString(), u"");
 }
 
-uint32_t Parse(const char16_t* text) {
-  return TTime::ParseTime(text).GetMinutes();
-}
+uint32_t Parse(const char16_t* text) { return TTime::ParseTime(text).GetMinutes(); }
 
 TEST(TimeOfDayTest, ParseTimeReadsDigitGroups) {
   EXPECT_EQ(Parse(u"8:30"), 510u);
