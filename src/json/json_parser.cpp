@@ -1,15 +1,70 @@
 #include "json/json_parser.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+
+// Eight code units at a time where SSE2 is there. The length of a zero-terminated text reads
+// whole aligned blocks, which may reach past the terminator (never past its page); sanitizers
+// would object, so their builds take the plain loop.
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#define VELK_SSE2 1
+#if defined(__SANITIZE_ADDRESS__)
+#define VELK_SSE2_LENGTH 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+#define VELK_SSE2_LENGTH 0
+#endif
+#endif
+#ifndef VELK_SSE2_LENGTH
+#define VELK_SSE2_LENGTH 1
+#endif
+#endif
 
 namespace velk_json {
 namespace {
 
 size_t LengthOf(const char16_t* text) {
-  return text ? std::char_traits<char16_t>::length(text) : 0;
+  if (!text) return 0;
+#if VELK_SSE2_LENGTH
+  const char16_t* p = text;
+  for (; reinterpret_cast<uintptr_t>(p) % 16 != 0; ++p)
+    if (!*p) return static_cast<size_t>(p - text);
+  const __m128i zero = _mm_setzero_si128();
+  for (;; p += 8) {
+    __m128i units = _mm_load_si128(reinterpret_cast<const __m128i*>(p));
+    if (int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(units, zero)))
+      return static_cast<size_t>(p - text) + __builtin_ctz(mask) / 2;
+  }
+#else
+  return std::char_traits<char16_t>::length(text);
+#endif
+}
+
+// The first quotation mark or backslash in [p, end), or end.
+const char16_t* FindQuoteOrBackslash(const char16_t* p, const char16_t* end) {
+#if VELK_SSE2
+  const __m128i quote = _mm_set1_epi16(u'"');
+  const __m128i backslash = _mm_set1_epi16(u'\\');
+  for (; end - p >= 8; p += 8) {
+    __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i hits = _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
+    if (int mask = _mm_movemask_epi8(hits)) return p + __builtin_ctz(mask) / 2;
+  }
+#endif
+  while (p != end && *p != u'"' && *p != u'\\') ++p;
+  return p;
 }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// A string's code units when only its end matters.
+struct Discard {
+  void append(const char16_t*, const char16_t*) {}
+  void push_back(char16_t) {}
+};
 
 int HexValue(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
@@ -204,19 +259,66 @@ void CJSONParser::CloseObject() {
   auto first = m_slots.begin() + open.slotBase;
   auto last = m_slots.end();
   size_t shift = object->m_names.size();
-  object->m_names.append(m_names, open.nameBase, std::u16string::npos);
-  object->m_members.reserve(object->m_members.size() + (last - first));
   // An object made elsewhere (one on the stack, say) still owns what the parser put in it.
   if (!object->m_ownsMembers) {
     for (auto slot = first; slot != last; ++slot) object->m_created.push_back(slot->value);
   }
+  // Into an empty object, members already in name order go in as they are; otherwise Seal
+  // orders them (and drops repeated names).
+  bool ordered = object->m_members.empty() && SortMembers(open);
+  object->m_names.append(m_names, open.nameBase, std::u16string::npos);
+  object->m_members.reserve(object->m_members.size() + (last - first));
   for (auto slot = first; slot != last; ++slot) {
     size_t at = shift + slot->offset;
-    object->Append(std::u16string_view(object->m_names.data() + at, slot->length), slot->value, at);
+    if (ordered) {
+      object->m_members.push_back(*slot);
+      object->m_members.back().offset = static_cast<uint32_t>(at);
+    } else {
+      object->Append(std::u16string_view(object->m_names.data() + at, slot->length), slot->value,
+                     at);
+    }
   }
   m_slots.erase(first, last);
   m_names.resize(open.nameBase);
   object->Seal();
+}
+
+// Puts the open object's slots in name order when no name repeats, else leaves them in text
+// order and answers false. Objects of one kind (the items of a section) mostly come with the
+// same names in the same order: then the order found for the last object applies again, and
+// comparing the names back to back replaces the sort.
+bool CJSONParser::SortMembers(const Open& open) {
+  CJSONObject::Slot* slots = m_slots.data() + open.slotBase;
+  const size_t count = m_slots.size() - open.slotBase;
+  if (count < 2) return true;
+  const std::u16string_view names = std::u16string_view(m_names).substr(open.nameBase);
+  // Equality alone: bytes will do, and memcmp is much quicker than a unit-wise compare.
+  bool same = count == m_order.size() && names.size() == m_orderNames.size() &&
+              std::memcmp(names.data(), m_orderNames.data(), names.size() * sizeof(char16_t)) == 0;
+  for (size_t i = 0; same && i < count; ++i) same = slots[i].length == m_orderLengths[i];
+  if (!same) {
+    auto less = [slots, names](uint32_t a, uint32_t b) {
+      const CJSONObject::Slot& x = slots[a];
+      const CJSONObject::Slot& y = slots[b];
+      if (x.prefix != y.prefix) return x.prefix < y.prefix;
+      return names.substr(x.offset, x.length) < names.substr(y.offset, y.length);
+    };
+    m_order.resize(count);
+    for (uint32_t i = 0; i < count; ++i) m_order[i] = i;
+    std::sort(m_order.begin(), m_order.end(), less);
+    for (size_t i = 1; i < count; ++i) {
+      if (!less(m_order[i - 1], m_order[i])) {
+        m_order.clear();  // a repeated name
+        return false;
+      }
+    }
+    m_orderNames.assign(names);
+    m_orderLengths.resize(count);
+    for (size_t i = 0; i < count; ++i) m_orderLengths[i] = slots[i].length;
+  }
+  m_sorting.assign(slots, slots + count);
+  for (size_t i = 0; i < count; ++i) slots[i] = m_sorting[m_order[i]];
+  return true;
 }
 
 void CJSONParser::ReadMemberName(std::u16string& name, bool& end) {
@@ -238,17 +340,84 @@ void CJSONParser::ReadMemberName(std::u16string& name, bool& end) {
   Advance();
 }
 
-CJSONValue* CJSONParser::NextElement(CJSONArray& array) {
+bool CJSONParser::ReadElementStart() {
   SkipToNext();
   if (Current() == u']') {
     Advance();
-    return nullptr;
+    return false;
   }
   if (Current() == u',') {
     Advance();
     SkipToNext();
   }
-  return ParseValue(&array);
+  return true;
+}
+
+CJSONValue* CJSONParser::NextElement(CJSONArray& array) {
+  return ReadElementStart() ? ParseValue(&array) : nullptr;
+}
+
+CJSONValue* CJSONParser::NextElement(CJSONArray& array, CJSONObject& reuse) {
+  if (!ReadElementStart()) return nullptr;
+  if (Current() != u'{') return ParseValue(&array);
+  reuse.Clear();
+  reuse.m_ownsMembers = true;
+  reuse.m_parent = &array;
+  return &reuse;
+}
+
+// Follows ParseValue and FillContainer step by step, so that every error comes from the
+// same check at the same position.
+void CJSONParser::SkipValue() {
+  m_skipping.clear();
+  do {
+    SkipToNext();
+    char16_t c = Current();
+    switch (c) {
+      case u'{':
+      case u'[':
+        Advance();
+        m_skipping.push_back(c);
+        break;
+      case u'"': {
+        Discard text;
+        ScanString(text);
+        break;
+      }
+      case u't':
+        ReadLiteral(u"true");
+        break;
+      case u'f':
+        ReadLiteral(u"false");
+        break;
+      case u'n':
+        ReadLiteral(u"null");
+        break;
+      default:
+        if (c != u'-' && !IsDigit(c)) Fail(UnexpectedCharacter);
+        ParseNumber();
+    }
+    while (!m_skipping.empty() && !SkipToNextValue(m_skipping.back())) m_skipping.pop_back();
+  } while (!m_skipping.empty());
+}
+
+bool CJSONParser::SkipToNextValue(char16_t open) {
+  if (open == u'[') return ReadElementStart();
+  SkipToNext();
+  if (Current() == u'}') {
+    Advance();
+    return false;
+  }
+  if (Current() == u',') {
+    Advance();
+    SkipToNext();
+  }
+  Discard name;
+  ScanString(name);
+  SkipToNext();
+  if (Current() != u':') Fail(UnexpectedCharacter);
+  Advance();
+  return true;
 }
 
 void CJSONParser::ParseString(std::u16string& text) {
@@ -256,7 +425,10 @@ void CJSONParser::ParseString(std::u16string& text) {
   AppendString(text);
 }
 
-void CJSONParser::AppendString(std::u16string& text) {
+void CJSONParser::AppendString(std::u16string& text) { ScanString(text); }
+
+template <class Out>
+void CJSONParser::ScanString(Out& text) {
   if (AtEnd()) Fail(UnexpectedEnd);
   if (Current() != u'"') Fail(UnexpectedCharacter);
   Advance();
@@ -264,8 +436,7 @@ void CJSONParser::AppendString(std::u16string& text) {
     // Copy the run up to the next quotation mark or backslash in one go.
     const char16_t* run = m_text + m_pos;
     const char16_t* end = m_text + m_length;
-    const char16_t* p = run;
-    while (p != end && *p != u'"' && *p != u'\\') ++p;
+    const char16_t* p = FindQuoteOrBackslash(run, end);
     text.append(run, p);
     m_pos += p - run;
     m_column += static_cast<uint32_t>(p - run);

@@ -13,6 +13,8 @@
 //     CJSONValue* value = parser.ParseValue(parent); // then ParseContainer, or walk it
 //   }
 // and of an array: ReadArrayStart(), then NextElement() until it returns null.
+// SkipValue() steps over a value without building it, and raises exactly the error that
+// reading it (ParseValue, then ParseContainer) would raise, at the same line and column.
 //
 // m_pos, m_line and m_column are open: a caller may remember m_pos and set it back later
 // (with the counters) to read a value again. Separators are tolerant: a comma between
@@ -62,6 +64,12 @@ class CJSONParser {
   // Inside an array: the next element as ParseValue(&array) gives it (not added to the
   // array), or null after consuming the closing bracket.
   CJSONValue* NextElement(CJSONArray& array);
+  // NextElement, except that an object element comes back as reuse, cleared and owning its
+  // members, with the array as parent, standing on its brace: a walk over an array of objects
+  // then allocates no object per element. Any other element is a new value, as above.
+  CJSONValue* NextElement(CJSONArray& array, CJSONObject& reuse);
+  // Steps over the next value, nested ones included, allocating nothing per value.
+  void SkipValue();
 
   void ParseString(std::u16string& text);
   double ParseNumber();
@@ -85,9 +93,18 @@ class CJSONParser {
   }
   // SkipWhitespace where something must follow.
   void SkipToNext();
+  // Inside an array: the separator before the next element, or the closing bracket (false).
+  bool ReadElementStart();
   void ReadLiteral(const char16_t* literal);
   void ReadOpening(char16_t bracket);
   void AppendString(std::u16string& text);
+  // The string at m_pos: its unescaped code units go to out (a std::u16string, or a sink
+  // that drops them).
+  template <class Out>
+  void ScanString(Out& out);
+  // The separator before the next member or element of the innermost open container, and
+  // for an object the member name and its colon; false when the container closed instead.
+  bool SkipToNextValue(char16_t open);
   void FillContainer(CJSONValue* root);
   void CloseObject();
 
@@ -98,11 +115,20 @@ class CJSONParser {
     size_t slotBase;
     size_t nameBase;
   };
+  bool SortMembers(const Open& open);
 
   // Reused between calls so that a step-wise walk allocates nothing here.
   std::vector<Open> m_open;
   std::vector<CJSONObject::Slot> m_slots;
   std::u16string m_names;
+  // The names of the last object put in order (back to back, and their lengths), that order,
+  // and room to apply it.
+  std::u16string m_orderNames;
+  std::vector<uint32_t> m_orderLengths;
+  std::vector<uint32_t> m_order;
+  std::vector<CJSONObject::Slot> m_sorting;
+  // The open brackets of the value being skipped.
+  std::vector<char16_t> m_skipping;
 };
 
 }  // namespace velk_json
