@@ -26,9 +26,7 @@ struct ValueDeleter {
 };
 using ValuePtr = std::unique_ptr<CJSONValue, ValueDeleter>;
 
-[[noreturn]] void InvalidJson() {
-  ThrowModelError(u"Invalid JSON string.", kErrorInvalidJson);
-}
+[[noreturn]] void InvalidJson() { ThrowModelError(u"Invalid JSON string.", kErrorInvalidJson); }
 
 // The next value, which must be of the given kind (3001 otherwise); a container comes back
 // empty, standing on its opening bracket.
@@ -43,15 +41,7 @@ std::u16string Decimal(int64_t value) {
   return std::u16string(text.begin(), text.end());
 }
 
-// Steps over the next value. Reading it whole raises exactly the errors a later full read would.
-void SkipValue(CJSONParser& parser) {
-  ValuePtr value(parser.ParseValue(nullptr));
-  parser.ParseContainer(*value);
-}
-
-bool IsUserRequest(const CJSONObject& element) {
-  return element.GetInt(u"user_request", 0) == 1;
-}
+bool IsUserRequest(const CJSONObject& element) { return element.GetInt(u"user_request", 0) == 1; }
 
 // "message\tcode" gives the message and the code; a text without a tab is code 3000 whole.
 void SplitError(const std::u16string& text, std::u16string& message, int32_t& code) {
@@ -132,7 +122,8 @@ void CDataIntake::ReadSorted(Message& message) {
     parser.ReadMemberName(key, end);
     if (end) break;
     sections.push_back({TypeCodeOf(key), key, parser.m_pos, parser.m_line, parser.m_column});
-    SkipValue(parser);
+    // Raises the errors a full read would, so a malformed section fails here as it did before.
+    parser.SkipValue();
   }
   std::sort(sections.begin(), sections.end(),
             [](const Section& a, const Section& b) { return a.code < b.code; });
@@ -185,6 +176,9 @@ void CDataIntake::ReadItems(Message& message, const std::u16string& key, int32_t
   Expect(parser, JSONType::Object);
   parser.ReadObjectStart();
   std::u16string action;
+  // One element object for the section, cleared for each element: its member storage is reused
+  // instead of allocated per item.
+  CJSONObject object;
   for (bool end = false;;) {
     parser.ReadMemberName(action, end);
     if (end) break;
@@ -193,9 +187,13 @@ void CDataIntake::ReadItems(Message& message, const std::u16string& key, int32_t
       ThrowModelError(u"Unknown JSON info type key: " + action, kErrorUnknownKey);
     ValuePtr array = Expect(parser, JSONType::Array);
     parser.ReadArrayStart();
-    while (ValuePtr element{parser.NextElement(static_cast<CJSONArray&>(*array))}) {
-      if (element->GetType() != JSONType::Object) InvalidJson();
-      auto& object = static_cast<CJSONObject&>(*element);
+    for (;;) {
+      CJSONValue* element = parser.NextElement(static_cast<CJSONArray&>(*array), object);
+      if (!element) break;
+      if (element != &object) {
+        element->Destroy();
+        InvalidJson();
+      }
       parser.ParseObject(object);
       if (create)
         CreateOrUpdate(message, key, code, object);
