@@ -172,6 +172,7 @@ struct Sizes {
   uint32_t leaveTypes = 12;
   uint32_t workplaces = 16;
   uint32_t surchargeTypes = 6;
+  uint32_t userSpecifications = 12;
 };
 
 class Generator {
@@ -181,8 +182,9 @@ class Generator {
     m_sizes.groups = employees / 25 + 1;
   }
 
-  uint64_t Run() {
+  uint64_t Run(Content content) {
     m_out.Open(u'{');
+    Section("user_specification", &Generator::UserSpecifications);
     Section("holiday", &Generator::Holidays);
     Section("workplace", &Generator::Workplaces);
     Section("surcharge_type", &Generator::SurchargeTypes);
@@ -190,11 +192,13 @@ class Generator {
     Section("leave_type", &Generator::LeaveTypes);
     Section("group", &Generator::Groups);
     Section("employee", &Generator::Employees);
-    Section("membership", &Generator::Memberships);
-    Section("employment_period", &Generator::EmploymentPeriods);
-    Section("absence", &Generator::Absences);
-    Section("fixed_shift", &Generator::FixedShifts);
-    Section("note", &Generator::Notes);
+    if (content == Content::kEverything) {
+      Section("membership", &Generator::Memberships);
+      Section("employment_period", &Generator::EmploymentPeriods);
+      Section("absence", &Generator::Absences);
+      Section("fixed_shift", &Generator::FixedShifts);
+      Section("note", &Generator::Notes);
+    }
     m_out.Close(u'}');
     return m_items;
   }
@@ -221,6 +225,45 @@ class Generator {
     ++m_items;
   }
   void EndItem() { m_out.Close(u'}'); }
+
+  void UserSpecifications(Random& random) {
+    const char16_t* rights[] = {u"full", u"read-only", u"restricted"};
+    const char* flags[] = {"create_reports",
+                           "open_settings_window",
+                           "open_staff_administration_window",
+                           "staff_table_minimized",
+                           "show_read_only_notes",
+                           "create_employees",
+                           "update_employee_master_data",
+                           "delete_employees",
+                           "schedule_custom_shifts",
+                           "schedule_overtimes"};
+    const char* restrictions[] = {"statistics_restriction",
+                                  "employee_master_data_visibility_restriction",
+                                  "open_group_window_restriction", "read_only_absences_display"};
+    for (uint32_t i = 1; i <= m_sizes.userSpecifications; ++i) {
+      BeginItem(i);
+      m_out.Key("collaborator_id");
+      m_out.Int(100 + i);
+      m_out.Key("rights");
+      m_out.String(i == 1 ? rights[0] : Pick(random, rights));
+      m_out.Key("description");
+      m_out.String(i == 1 ? u"Administration" : u"Stationsleitung " + Number(i));
+      for (const char* key : flags) {
+        m_out.Key(key);
+        m_out.Bool(random.Chance(50));
+      }
+      for (const char* key : restrictions) {
+        m_out.Key(key);
+        m_out.Int(random.Below(3));
+      }
+      m_out.Key("categories");
+      std::u16string digits;
+      for (int category = 0; category < 10; ++category) digits += random.Chance(70) ? u'1' : u'0';
+      m_out.String(digits);
+      EndItem();
+    }
+  }
 
   void Holidays(Random& random) {
     const char16_t* names[] = {u"Neujahr",        u"Karfreitag",       u"Ostermontag",
@@ -615,10 +658,12 @@ class Generator {
 
 }  // namespace
 
-std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats) {
+std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats,
+                                       Content content) {
   std::u16string text;
-  text.reserve(static_cast<size_t>(employees) * 2600 + 65536);
-  uint64_t items = Generator(seed, employees, text).Run();
+  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 2900 : 1300) +
+               65536);
+  uint64_t items = Generator(seed, employees, text).Run(content);
   if (stats) stats->items = items;
   return text;
 }

@@ -1,6 +1,7 @@
 // velk-gen: writes a generated full-load planning message to a file.
-//   velk-gen [--employees N] [--seed S] [--utf8] OUT
-// UTF-16 (little-endian, no byte order mark) unless --utf8 is given.
+//   velk-gen [--employees N] [--seed S] [--master-only] [--utf8] OUT
+// UTF-16 (little-endian, no byte order mark) unless --utf8 is given; --master-only leaves out
+// the employees' records.
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,12 +14,15 @@ int main(int argc, char** argv) {
   uint32_t employees = 10000;
   uint32_t seed = 1;
   bool utf8 = false;
+  velk_gen::Content content = velk_gen::Content::kEverything;
   const char* path = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--employees") && i + 1 < argc) {
       employees = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
     } else if (!std::strcmp(argv[i], "--seed") && i + 1 < argc) {
       seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+    } else if (!std::strcmp(argv[i], "--master-only")) {
+      content = velk_gen::Content::kMasterData;
     } else if (!std::strcmp(argv[i], "--utf8")) {
       utf8 = true;
     } else if (argv[i][0] != '-' && !path) {
@@ -29,11 +33,12 @@ int main(int argc, char** argv) {
     }
   }
   if (!path) {
-    std::fprintf(stderr, "usage: velk-gen [--employees N] [--seed S] [--utf8] OUT\n");
+    std::fprintf(stderr,
+                 "usage: velk-gen [--employees N] [--seed S] [--master-only] [--utf8] OUT\n");
     return 2;
   }
   velk_gen::MessageStats stats;
-  std::u16string text = velk_gen::GeneratePlanningMessage(seed, employees, &stats);
+  std::u16string text = velk_gen::GeneratePlanningMessage(seed, employees, &stats, content);
   std::string bytes;
   if (utf8) {
     bytes = velk_gen::ToUtf8(text);
