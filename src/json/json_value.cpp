@@ -86,11 +86,15 @@ void CJSONObject::Clear() {
 
 std::vector<CJSONObject::Slot>::const_iterator CJSONObject::LowerBound(
     std::u16string_view name) const {
-  uint64_t prefix = PrefixOf(name);
+  const uint64_t prefix = PrefixOf(name);
   return std::lower_bound(m_members.begin(), m_members.end(), name,
                           [this, prefix](const Slot& slot, std::u16string_view key) {
-                            return slot.prefix != prefix ? slot.prefix < prefix
-                                                         : NameOf(slot) < key;
+                            if (slot.prefix != prefix) return slot.prefix < prefix;
+                            // Equal prefixes: the first four units (or all of a shorter
+                            // name) are equal, so the comparison starts after them.
+                            const std::u16string_view own = NameOf(slot);
+                            const size_t skip = std::min({own.size(), key.size(), size_t{4}});
+                            return own.substr(skip) < key.substr(skip);
                           });
 }
 
