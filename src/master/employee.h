@@ -182,7 +182,14 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
         u"custom_field_value_6", u"custom_field_value_7"};
     ar.Int(u"position", s.m_position);
     ar.Int(u"sex", s.m_sex);
-    ar.NullableDate(u"birthday", s.m_birthday);
+    // Only "no birthday" goes out as null; one that did not read as a date goes back as the
+    // invalid date's text.
+    if constexpr (A::kReads)
+      ar.NullableDate(u"birthday", s.m_birthday);
+    else if (s.m_birthday == 1)
+      ar.Null(u"birthday");
+    else
+      ar.Date(u"birthday", s.m_birthday);
     for (int i = 0; i < kTextCount; ++i) ar.Text(kTextKeys[i], s.m_texts[i]);
     for (uint32_t i = 0; i < kCustomFields; ++i) {
       ar.Text(kNameKeys[i], s.m_customNames[i]);

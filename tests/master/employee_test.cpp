@@ -48,6 +48,10 @@ TEST_F(EmployeeTest, ReadsItsMembersAndKeepsWhatIsAbsentOrOfTheWrongKind) {
   Update(uR"({"employee": {"cu": [{"id": 7, "birthday": null}]}})");
   EXPECT_EQ(employee->GetBirthday(), 1u);
   EXPECT_EQ(Narrow(employee->GetTown()), "Köln");
+  // A birthday that is not a date is kept as the invalid date, not as "no birthday".
+  Update(uR"({"employee": {"cu": [{"id": 7, "birthday": "unknown"}]}})");
+  EXPECT_EQ(employee->GetBirthday(), 0u);
+  EXPECT_NE(Narrow(employee->ToJSON()).find(R"("birthday": "<invalid>")"), std::string::npos);
 
   velk_data::IEmployee* copy = data.GetEmployees()->CreateItem();
   copy->Assign(employee);
