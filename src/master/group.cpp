@@ -97,8 +97,10 @@ velk_data::IGroup* CGroups::GetRootGroup() const {
 void CGroups::UpdateDerived(const std::set<std::u16string>& changedTypes) {
   if (!changedTypes.count(u"group")) return;
   const std::vector<CGroup*>& groups = Items();
+  // 0 names no parent; any other id is looked up, a negative one too (a group loaded without
+  // an id has -1).
   for (CGroup* group : groups) {
-    group->SetParentGroup(group->ParentId() > 0 ? Find(group->ParentId()) : nullptr);
+    group->SetParentGroup(group->ParentId() != 0 ? Find(group->ParentId()) : nullptr);
     group->SetTreeFlags(false, false);
   }
   CGroup* root = nullptr;

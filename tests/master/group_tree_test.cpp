@@ -54,6 +54,16 @@ TEST_F(GroupTreeTest, LowestParentlessIdIsRootAndBrokenChainsStayOutside) {
   EXPECT_EQ(Walk(Find(3)), "three; four;  seven;");
 }
 
+TEST_F(GroupTreeTest, AGroupLoadedWithoutAnIdCanBeNamedAsParent) {
+  Load(
+      uR"({"group": {"cu": [{"id": 1, "name": "one"}, {"name": "anonymous"},
+      {"id": 2, "parent_group_id": -1, "name": "two"}]}})");
+  velk_data::IGroup* anonymous = data.GetGroups()->GetAt(1);
+  EXPECT_EQ(data.GetGroups()->GetRootGroup(), anonymous);
+  EXPECT_EQ(Find(2)->GetParentGroup(), anonymous);
+  EXPECT_EQ(Walk(anonymous), "anonymous; two;");
+}
+
 TEST_F(GroupTreeTest, SiblingsComeByPositionThenByNameInTheLocale) {
   Load(
       uR"({"group": {"cu": [{"id": 1, "name": "root"},
