@@ -39,7 +39,12 @@ void CUserSpecification::Assign(const velk_data::IUserSpecification* source) {
   SetDeleteEmployees(source->GetDeleteEmployees());
   SetScheduleCustomShifts(source->GetScheduleCustomShifts());
   SetScheduleOvertimes(source->GetScheduleOvertimes());
-  // Categories are not enumerable through the interface; the written ones are all there are.
+  // Our own profiles hand over the whole set (a self-assignment keeps it); another
+  // implementation can only be asked category by category, for those JSON carries.
+  if (auto* own = dynamic_cast<const CUserSpecification*>(source)) {
+    m_categories = own->m_categories;
+    return;
+  }
   m_categories.clear();
   for (int32_t category = 1; category <= static_cast<int32_t>(kWrittenCategories); ++category)
     if (source->IsCategoryAllowed(category)) m_categories.insert(category);

@@ -1,5 +1,5 @@
-// User profiles (CUserSpecification): what one collaborator may do. The root object keeps one as the current
-// user and answers the host's rights questions through it.
+// User profiles (CUserSpecification): what one collaborator may do. The root object keeps one
+// as the current user and answers the host's rights questions through it.
 #pragma once
 
 #include <set>

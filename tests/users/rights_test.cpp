@@ -46,6 +46,22 @@ TEST_F(RightsTest, NewSpecificationAndItsJson) {
   EXPECT_TRUE(User(1)->IsCategoryAllowed(4));
 }
 
+TEST_F(RightsTest, AssignCopiesEveryCategory) {
+  velk_data::IUserSpecification* source = data.GetUserSpecifications()->CreateItem();
+  velk_data::IUserSpecification* copy = data.GetUserSpecifications()->CreateItem();
+  source->SetCategoryAllowed(3, true);
+  source->SetCategoryAllowed(25, true);  // beyond what JSON carries
+  copy->SetCategoryAllowed(4, true);
+  copy->Assign(source);
+  EXPECT_TRUE(copy->IsCategoryAllowed(3));
+  EXPECT_TRUE(copy->IsCategoryAllowed(25));
+  EXPECT_FALSE(copy->IsCategoryAllowed(4));
+  source->Assign(source);
+  EXPECT_TRUE(source->IsCategoryAllowed(3));
+  source->Release();
+  copy->Release();
+}
+
 TEST_F(RightsTest, CurrentUserOwnOrDefault) {
   Load(
       uR"({"user_specification": {"cu": [{"id": 1, "collaborator_id": 7, "rights": "restricted"}]},
