@@ -59,18 +59,19 @@ TEST_F(HostTest, LoadQueryUpdateCycle) {
                                                                const char16_t*) { return true; };
   data->SetMetaDataCallback(accept, nullptr);
   data->SetLoadedCallback([](void*) {}, nullptr);
-  ASSERT_TRUE(data->Load(uR"({"workplace": {"cu": [{"id": 4, "name": "Ward A", "position": 2}]},
+  ASSERT_TRUE(
+      data->Load(uR"({"workplace": {"cu": [{"id": 4, "name": "Ward A", "position": 2}]},
                               "timestamps": {"at": "2026-12-05"}})",
-                         true, nullptr, nullptr))
+                 true, nullptr, nullptr))
       << std::string(data->GetErrorText(), data->GetErrorText() + 0);
   velk_data::IWorkplace* workplace = data->GetWorkplaces()->FindById(4);
   ASSERT_NE(workplace, nullptr);
   EXPECT_EQ(Text(workplace->GetName()), u"Ward A");
   EXPECT_EQ(Text(workplace->GetJSON(1)), uR"({"id": 4,"position": 2})");
 
-  velk_data::ITransactionLog* log = data->Update(
-      uR"({"workplace": {"cu": [{"id": 4, "name": "Ward B", "user_request": 1}]}})", false,
-      nullptr, nullptr);
+  velk_data::ITransactionLog* log =
+      data->Update(uR"({"workplace": {"cu": [{"id": 4, "name": "Ward B", "user_request": 1}]}})",
+                   false, nullptr, nullptr);
   ASSERT_NE(log, nullptr);
   EXPECT_EQ(log->GetUpdatedTypeCount(), 1u);
   char16_t name[10];
