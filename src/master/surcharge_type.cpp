@@ -11,18 +11,21 @@ namespace {
 constexpr uint32_t kNoon = 720;
 constexpr uint32_t kDayEnd = 1440;
 
-// A span of minutes [start, end) with end at most 24:00.
+// A span of minutes [start, end); an end of 0 stands for 24:00.
 struct Span {
   uint32_t start;
   uint32_t end;
 };
+
+uint32_t EndMinutes(uint32_t end) { return end == 0 ? kDayEnd : end; }
 
 }  // namespace
 
 uint32_t CSurchargeType::GetIntervals(uint32_t* starts, uint32_t* ends, uint32_t date,
                                       uint32_t from, uint32_t to, bool halfHolidayAsWhole) const {
   // The half of the day the type is restricted to, if any.
-  Span half{0, kDayEnd};
+  bool restricted = false;
+  Span half{0, 0};
   if (HasDate()) {
     if (m_date != date) return 0;
   } else {
@@ -34,38 +37,42 @@ uint32_t CSurchargeType::GetIntervals(uint32_t* starts, uint32_t* ends, uint32_t
       if (m_holidayRule == kNotOnHolidays) {
         if (holiday) {
           if (halfHolidayAsWhole || !halfDay) return 0;
-          half = part == CHoliday::kMorning ? Span{kNoon, kDayEnd} : Span{0, kNoon};
+          restricted = true;
+          half = part == CHoliday::kMorning ? Span{kNoon, 0} : Span{0, kNoon};
         }
       } else if (holiday) {
-        if (halfDay && !halfHolidayAsWhole)
-          half = part == CHoliday::kMorning ? Span{0, kNoon} : Span{kNoon, kDayEnd};
+        restricted = halfDay && !halfHolidayAsWhole;
+        half = part == CHoliday::kMorning ? Span{0, kNoon} : Span{kNoon, 0};
       } else if (m_holidayRule == kOnlyHolidays) {
         return 0;
       }
     }
   }
 
+  // Windows keep their ends as stored: an end of 24:00 given as 1440 is not an end of 0.
   Span windows[2];
   int count = 0;
   if (m_startAt == m_endAt) {
-    windows[count++] = {0, kDayEnd};
+    windows[count++] = {0, 0};
   } else if (m_endAt != 0 && m_endAt < m_startAt) {  // across midnight
-    windows[count++] = {m_startAt, kDayEnd};
+    windows[count++] = {m_startAt, 0};
     windows[count++] = {0, m_endAt};
   } else {
-    windows[count++] = {m_startAt, m_endAt == 0 ? kDayEnd : m_endAt};
+    windows[count++] = {m_startAt, m_endAt};
   }
 
-  const uint32_t workedEnd = to == 0 ? kDayEnd : to;
   uint32_t pieces = 0;
   for (int i = 0; i < count; ++i) {
-    Span w{std::max(windows[i].start, half.start), std::min(windows[i].end, half.end)};
-    if (w.start >= w.end) continue;  // outside the half day
-    if (from >= w.end || (to != 0 && to <= w.start)) continue;
+    Span w = windows[i];
+    if (restricted) {
+      w.start = std::max(w.start, half.start);
+      if (EndMinutes(half.end) < EndMinutes(w.end)) w.end = half.end;
+      if (w.start >= EndMinutes(w.end)) continue;  // outside the half day
+    }
+    if (from >= EndMinutes(w.end) || (to != 0 && to <= w.start)) continue;
     starts[pieces] = std::max(from, w.start);
-    const uint32_t end = std::min(workedEnd, w.end);
-    // 24:00 is written as 0 only when both the window and the worked interval end there.
-    ends[pieces] = (end == kDayEnd && to == 0) ? 0 : end;
+    // 24:00 is written as 0 only when both the window and the worked interval end with 0.
+    ends[pieces] = w.end == 0 && to == 0 ? 0 : std::min(EndMinutes(w.end), EndMinutes(to));
     ++pieces;
   }
   if (pieces == 2 && static_cast<int32_t>(starts[0]) > static_cast<int32_t>(starts[1])) {

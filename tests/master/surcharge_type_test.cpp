@@ -58,6 +58,8 @@ TEST_F(SurchargeTypeTest, GetIntervalsCutsTheWorkedIntervalToTheWindow) {
       {night, kMonday, 0, 480, false, {{0, 360}}},
       {night, kMonday, 240, 1380, false, {{240, 360}, {1320, 1380}}},
       {night, kMonday, 360, 1320, false, {}},
+      // An end given as 24:00 is 1440, not the open end 0, and stays so in the piece.
+      {uR"({"start_at":"20:00","end_at":"24:00"})", kMonday, 1320, 0, false, {{1320, 1440}}},
       // Only on holidays: a half-day holiday restricts the window to its half.
       {only, kMonday, 480, 960, false, {}},
       {only, kMorning, 480, 960, false, {{480, 720}}},
