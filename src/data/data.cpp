@@ -194,6 +194,13 @@ void CData::SetCurrentUser(int32_t collaboratorId, bool fullRights, int32_t righ
   m_currentUser->SetRights(fullRights ? CUserSpecification::kFull : static_cast<uint32_t>(rights));
 }
 
+void CData::ReplaceCurrentUser(const CUserSpecification* user) {
+  if (m_currentUser != user || user == m_defaultUser) return;
+  m_defaultUser->Assign(user);
+  m_defaultUser->SetId(-1);
+  m_currentUser = m_defaultUser;
+}
+
 int32_t CData::GetEmployeePermission(const velk_data::IEmployee* employee) const {
   return employee ? employee->GetPermission() : 0;
 }

@@ -100,6 +100,10 @@ class CData final : public velk_data::IData {
   // references target: the cascade when a master item goes.
   void RemoveReferrers(const velk_data::IItem* target, std::initializer_list<int32_t> typeCodes);
 
+  // When user is the current user's profile, which is about to go, the default profile takes
+  // over its values so that the signed-in user keeps his rights.
+  void ReplaceCurrentUser(const CUserSpecification* user);
+
   // Whether any group or employee access entry, of whatever collaborator, allows writing.
   bool AnyAccessAllowsWriting() const;
 

@@ -90,3 +90,7 @@ velk_data::IUserSpecification* CUserSpecifications::FindByCollaboratorId(
     if (user->GetCollaboratorId() == collaboratorId) return user;
   return nullptr;
 }
+
+void CUserSpecifications::BeforeDestroy(CUserSpecification* user) {
+  Root()->ReplaceCurrentUser(user);
+}

@@ -141,4 +141,6 @@ class CUserSpecifications
   velk_data::IUserSpecification* FindByCollaboratorId(int32_t collaboratorId) const override;
   // A free profile with the defaults of a new one, for the root object's default user.
   CUserSpecification* NewFree() { return NewItem(); }
+  // The signed-in user keeps his rights when an update removes his profile.
+  void BeforeDestroy(CUserSpecification* user);
 };

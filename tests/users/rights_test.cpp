@@ -89,6 +89,17 @@ TEST_F(RightsTest, CurrentUserOwnOrDefault) {
   EXPECT_EQ(data.GetCurrentUserSpecification(), nullptr);
 }
 
+TEST_F(RightsTest, RemovingTheCurrentUsersProfileKeepsHisRights) {
+  Load(
+      uR"({"user_specification": {"cu": [{"id": 1, "collaborator_id": 7, "rights": "read-only"}]}})");
+  data.SetCurrentUser(7, false, 0);
+  ASSERT_NE(Update(uR"({"user_specification": {"d": [{"id": 1}]}})"), nullptr) << Error();
+  EXPECT_EQ(data.GetUserSpecifications()->GetCount(), 0u);
+  ASSERT_NE(data.GetCurrentUserSpecification(), nullptr);
+  EXPECT_EQ(data.GetCurrentCollaboratorId(), 7);
+  EXPECT_TRUE(data.HasReadOnlyRights());
+}
+
 TEST_F(RightsTest, EmployeePermissionsFollowTheUsersRights) {
   Load(
       uR"({"employee": {"cu": [{"id": 3}, {"id": 4}]},
