@@ -99,10 +99,11 @@ std::vector<CJSONObject::Slot>::const_iterator CJSONObject::LowerBound(
 }
 
 bool CJSONObject::Add(std::u16string_view name, CJSONValue* value) {
+  // The value takes this object as parent even when its name is already taken.
+  if (!value->m_parent) value->m_parent = this;
   if (!m_sorted) Seal();
   auto at = LowerBound(name);
   if (at != m_members.end() && NameOf(*at) == name) return false;
-  if (!value->m_parent) value->m_parent = this;
   Slot slot = MakeSlot(m_names.size(), name, value);
   m_names.append(name);
   m_members.insert(at, slot);

