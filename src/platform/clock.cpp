@@ -28,8 +28,6 @@ void PinToday(LocalDate date) {
   pinned = true;
 }
 
-void UnpinToday() {
-  pinned = false;
-}
+void UnpinToday() { pinned = false; }
 
 }  // namespace velk_platform

@@ -6,12 +6,8 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHighSurrogate(char16_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
-}
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // Reads one code point at text[i] and advances i; an unpaired surrogate reads
 // as U+FFFD.
@@ -100,13 +96,12 @@ char32_t NextUtf8(std::string_view text, size_t& i) {
 std::string ToMultiByte(std::u16string_view text, uint32_t codePage) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    char32_t cp = NextCodePoint(text, i);
-    if (codePage == kAsciiCodePage)
-      out += cp < 0x80 ? char(cp) : '?';
-    else
-      AppendUtf8(out, cp);
+  if (codePage == kAsciiCodePage) {
+    // Unit by unit, as a single-byte code page converts: a surrogate pair gives two '?'.
+    for (char16_t c : text) out += c < 0x80 ? char(c) : '?';
+    return out;
   }
+  for (size_t i = 0; i < text.size();) AppendUtf8(out, NextCodePoint(text, i));
   return out;
 }
 

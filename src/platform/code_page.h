@@ -19,8 +19,8 @@ constexpr uint32_t kSystemCodePage = 0;
 constexpr uint32_t kAsciiCodePage = 20127;
 
 // UTF-8 (any code page but kAsciiCodePage): an unpaired surrogate becomes
-// U+FFFD. US-ASCII: each code point above 0x7F becomes '?' (a surrogate pair
-// gives one '?').
+// U+FFFD. US-ASCII: each code unit above 0x7F becomes '?' (a surrogate pair
+// gives two).
 std::string ToMultiByte(std::u16string_view text, uint32_t codePage);
 
 // UTF-8: each maximal ill-formed subsequence becomes U+FFFD. US-ASCII: each

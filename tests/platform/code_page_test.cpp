@@ -8,8 +8,8 @@ namespace {
 TEST(CodePageTest, AsciiReplacesWhatItCannotHold) {
   EXPECT_EQ(ToMultiByte(u"key_1", kAsciiCodePage), "key_1");
   EXPECT_EQ(ToMultiByte(u"\u00e9", kAsciiCodePage), "?");
-  // A surrogate pair is one character, so one '?'; a lone surrogate also one.
-  EXPECT_EQ(ToMultiByte(u"a\U0001F600b\xD800", kAsciiCodePage), "a?b?");
+  // Code unit by code unit: a surrogate pair gives two '?', a lone surrogate one.
+  EXPECT_EQ(ToMultiByte(u"a\U0001F600b\xD800", kAsciiCodePage), "a??b?");
   EXPECT_EQ(FromMultiByte("a\xC3\xA9", kAsciiCodePage), u"a??");
 }
 
