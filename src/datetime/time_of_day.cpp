@@ -30,6 +30,8 @@ TTime TTime::ParseTime(std::u16string_view text) {
   if (text.empty()) return TTime();
 
   std::u16string_view first = NextDigitRun(text, 0);
+  // Without digits the time is midnight, whatever "am" or "pm" says.
+  if (first.empty()) return TTime(0);
   int64_t hours = 0, minutes = 0;
   if (first.size() >= 4) {
     hours = LeadingInt32(first.substr(0, 2));
@@ -37,7 +39,7 @@ TTime TTime::ParseTime(std::u16string_view text) {
   } else if (first.size() == 3) {
     hours = first[0] - u'0';
     minutes = LeadingInt32(first.substr(1, 2));
-  } else if (!first.empty()) {
+  } else {
     hours = LeadingInt32(first);
     size_t after = static_cast<size_t>(first.data() - text.data()) + first.size();
     minutes = LeadingInt32(NextDigitRun(text, after));

@@ -27,6 +27,7 @@ TEST(TimeOfDayTest, ParseTimeReadsDigitGroups) {
   EXPECT_EQ(Parse(u"8:99999999999999"), 607u);  // saturated minutes, then reduced
   EXPECT_TRUE(TTime::ParseTime(u"abc").IsValid());
   EXPECT_EQ(Parse(u"abc"), 0u);
+  EXPECT_EQ(Parse(u"noon pm"), 0u);  // no digits: midnight, the 'p' changes nothing
 }
 
 TEST(TimeOfDayTest, ParseTimeHonoursAmAndPm) {
