@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr const char16_t* kModel = uR"({
+constexpr const char16_t* kModel =
+    uR"({
   "holiday": {"cu": [{"id": 1, "date": "2026-12-25", "time_of_day": 0},
                      {"id": 2, "date": "2026-12-24", "time_of_day": 2}]},
   "workplace": {"cu": [{"id": 1, "name": "Ward A", "position": 1}]},

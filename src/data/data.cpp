@@ -172,9 +172,7 @@ int32_t CData::GetCurrentCollaboratorId() const {
   return m_loaded && m_currentUser ? m_currentUser->GetCollaboratorId() : -1;
 }
 
-velk_data::IUserSpecification* CData::GetCurrentUserSpecification() const {
-  return m_currentUser;
-}
+velk_data::IUserSpecification* CData::GetCurrentUserSpecification() const { return m_currentUser; }
 
 void CData::SetCurrentUser(int32_t collaboratorId, bool fullRights, int32_t rights) {
   if (!fullRights) {
@@ -227,7 +225,9 @@ bool CData::AnyAccessAllowsWriting() const { return false; }
 
 bool CData::IsReadOnlyUser() const { return m_currentUser && m_currentUser->IsReadOnlyUser(); }
 bool CData::HasFullRights() const { return m_currentUser && m_currentUser->HasFullRights(); }
-bool CData::HasReadOnlyRights() const { return m_currentUser && m_currentUser->HasReadOnlyRights(); }
+bool CData::HasReadOnlyRights() const {
+  return m_currentUser && m_currentUser->HasReadOnlyRights();
+}
 bool CData::HasRestrictedRights() const {
   return m_currentUser && m_currentUser->HasRestrictedRights();
 }

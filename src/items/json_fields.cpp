@@ -68,8 +68,7 @@ void CJsonReader::NullableDate(const char16_t* key, uint32_t& field) {
 }
 
 void CJsonReader::Time(const char16_t* key, uint32_t& field) {
-  field = static_cast<uint32_t>(
-      velk_date_time::ReadTime(m_json, key, static_cast<int32_t>(field)));
+  field = static_cast<uint32_t>(velk_date_time::ReadTime(m_json, key, static_cast<int32_t>(field)));
 }
 
 bool CJsonReader::RefId(const char16_t* key, RefRead rule, int32_t& id) const {

@@ -42,7 +42,9 @@ class COrderedItems : public Interface, public CItemsBase {
   velk_data::IData* GetData() override { return m_data; }
   ItemInterface* CreateItem() override { return NewItem(); }
   uint32_t GetCount() const override { return static_cast<uint32_t>(m_items.size()); }
-  uint32_t GetAll(ItemInterface** out) const override { return Copy(m_items.begin(), m_items.end(), out); }
+  uint32_t GetAll(ItemInterface** out) const override {
+    return Copy(m_items.begin(), m_items.end(), out);
+  }
   ItemInterface* GetAt(uint32_t index) const override {
     if (index >= m_items.size()) return nullptr;
     return *std::next(m_items.begin(), index);

@@ -210,6 +210,4 @@ class CGroups : public CMasterItems<CGroups, velk_data::IGroups, CGroup> {
   void BeforeDestroy(CGroup* group);
 };
 
-inline CGroups* CGroup::Groups() const {
-  return Owner();
-}
+inline CGroups* CGroup::Groups() const { return Owner(); }

@@ -40,8 +40,8 @@ class CSurchargeType
   void SetDate(uint32_t date) override { m_date = date; }
   bool IsHidden() const override { return m_hidden; }
   void SetHidden(bool hidden) override { m_hidden = hidden; }
-  uint32_t GetIntervals(uint32_t* starts, uint32_t* ends, uint32_t date, uint32_t from,
-                        uint32_t to, bool halfHolidayAsWhole) const override;
+  uint32_t GetIntervals(uint32_t* starts, uint32_t* ends, uint32_t date, uint32_t from, uint32_t to,
+                        bool halfHolidayAsWhole) const override;
   void Assign(const velk_data::ISurchargeType* other) override;
   bool HasDate() const override { return m_date >= 2; }
 

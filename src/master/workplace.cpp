@@ -12,6 +12,6 @@ void CWorkplace::Assign(const velk_data::IWorkplace* other) {
 }
 
 void CWorkplaces::BeforeDestroy(CWorkplace* workplace) {
-  Root()->RemoveReferrers(workplace, {kFixedShift, kModifiedShift, kCustomShift,
-                                      kShiftCycleElement});
+  Root()->RemoveReferrers(workplace,
+                          {kFixedShift, kModifiedShift, kCustomShift, kShiftCycleElement});
 }
