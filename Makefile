@@ -1,6 +1,6 @@
 # Front door for newcomers: each target configures and builds what it needs, then runs it.
 JOBS ?= $(shell nproc)
-FUZZ_RUNS ?= 20000
+FUZZ_RUNS ?= 100000
 export GLIBC_TUNABLES ?= glibc.malloc.hugetlb=1
 
 .PHONY: all demo test check bench format clean
