@@ -1,5 +1,5 @@
 // Deterministic generator of a realistic full-load planning message: master data (user
-// specifications, holidays, workplaces, surcharge types, shift types, leave types, a group tree,
+// profiles, holidays, workplaces, surcharge types, shift types, leave types, a group tree,
 // employees) and each employee's records (memberships, employment periods, absences, fixed
 // shifts, notes), as one top-level object with a {"cu": [...]} section per data type. The same
 // seed and size give the same text on every platform; about 5.6 KB of UTF-16 and 20 items per
