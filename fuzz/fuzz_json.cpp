@@ -1,6 +1,6 @@
-// Parses arbitrary bytes as UTF-16 text, both as a whole document and step by step, and
-// writes back whatever parsed. Every input must end in a tree or a CJSONException: no
-// crash, no leak, no sanitizer report.
+// Parses arbitrary bytes as UTF-16 text, both as a whole document and step by step, writes back
+// whatever parsed, and checks that stepping over the text fails exactly where parsing fails. Every
+// input must end in a tree or a CJSONException: no crash, no leak, no sanitizer report.
 
 #include <cstddef>
 #include <cstdint>
@@ -57,6 +57,37 @@ void WalkStepWise(const std::u16string& text) {
   }
 }
 
+// Stepping over a value must end exactly where reading it ends: same success, same error code,
+// line and column, same position. The intake's sorted pass relies on it.
+void CompareSkipWithParse(const std::u16string& text) {
+  struct Outcome {
+    bool ok = true;
+    uint32_t code = 0, line = 0, column = 0;
+    size_t pos = 0;
+  };
+  const auto run = [&](bool skip) {
+    CJSONParser parser(text.data(), text.size());
+    Outcome outcome;
+    try {
+      if (skip)
+        parser.SkipValue();
+      else
+        parser.Parse()->Destroy();
+    } catch (const CJSONException& e) {
+      outcome.ok = false;
+      outcome.code = e.GetCode();
+      outcome.line = e.GetLine();
+      outcome.column = e.GetColumn();
+    }
+    outcome.pos = parser.m_pos;
+    return outcome;
+  };
+  const Outcome skipped = run(true), parsed = run(false);
+  if (skipped.ok != parsed.ok || skipped.code != parsed.code || skipped.line != parsed.line ||
+      skipped.column != parsed.column || skipped.pos != parsed.pos)
+    __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -87,6 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   } catch (const CJSONException& e) {
     e.what();
   }
+  CompareSkipWithParse(text);
   try {
     WalkStepWise(text);
   } catch (const CJSONException& e) {
