@@ -54,6 +54,7 @@ class CTreeDestroyer {
         for (const CJSONObject::Slot& slot : object->m_members) Condemn(slot.value, pending);
       }
       object->m_members.clear();
+      object->Changed();
       for (CJSONValue* value : object->m_created) Condemn(value, pending);
       object->m_created.clear();
     }
@@ -107,6 +108,7 @@ bool CJSONObject::Add(std::u16string_view name, CJSONValue* value) {
   Slot slot = MakeSlot(m_names.size(), name, value);
   m_names.append(name);
   m_members.insert(at, slot);
+  Changed();
   return true;
 }
 
@@ -130,9 +132,11 @@ void CJSONObject::Append(std::u16string_view name, CJSONValue* value, size_t nam
     m_names.append(name);
   }
   m_members.push_back(slot);
+  Changed();
 }
 
 void CJSONObject::Seal() {
+  Changed();  // the parser fills m_members directly and seals after
   if (m_sorted) return;
   m_sorted = true;
   auto less = [this](const Slot& a, const Slot& b) { return Less(a, b); };
@@ -159,10 +163,52 @@ void CJSONObject::Seal() {
   m_members.resize(kept);
 }
 
-CJSONValue* CJSONObject::Find(std::u16string_view name) const {
-  auto at = LowerBound(name);
-  if (at != m_members.end() && NameOf(*at) == name) return at->value;
+namespace {
+// Objects with fewer members are searched by halving; the table pays off from here on.
+constexpr size_t kTableFrom = 12;
+}  // namespace
+
+uint64_t CJSONObject::HashOf(uint64_t prefix, std::u16string_view name) {
+  // The first four units (the prefix), the last four and the length tell most names apart.
+  uint64_t tail = 0;
+  for (size_t i = name.size() > 4 ? name.size() - 4 : 0; i < name.size(); ++i)
+    tail = tail << 16 | name[i];
+  uint64_t h = prefix ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ (name.size() * 0x9E3779B97F4A7C15ull);
+  h ^= h >> 31;
+  h *= 0xBF58476D1CE4E5B9ull;
+  return h ^ (h >> 29);
+}
+
+void CJSONObject::BuildTable() const {
+  size_t capacity = 32;
+  while (capacity < 2 * m_members.size()) capacity *= 2;
+  m_table.assign(capacity, 0);
+  for (size_t i = 0; i < m_members.size(); ++i) {
+    size_t at = HashOf(m_members[i].prefix, NameOf(m_members[i])) & (capacity - 1);
+    while (m_table[at]) at = (at + 1) & (capacity - 1);
+    m_table[at] = static_cast<uint16_t>(i + 1);
+  }
+  m_tableValid = true;
+}
+
+const CJSONObject::Slot* CJSONObject::FindSlot(std::u16string_view name) const {
+  if (m_members.size() < kTableFrom || m_members.size() >= 0x8000 || !m_sorted) {
+    auto at = LowerBound(name);
+    return at != m_members.end() && NameOf(*at) == name ? &*at : nullptr;
+  }
+  if (!m_tableValid) BuildTable();
+  const uint64_t prefix = PrefixOf(name);
+  const size_t mask = m_table.size() - 1;
+  for (size_t at = HashOf(prefix, name) & mask; m_table[at]; at = (at + 1) & mask) {
+    const Slot& slot = m_members[m_table[at] - 1];
+    if (slot.prefix == prefix && NameOf(slot) == name) return &slot;
+  }
   return nullptr;
+}
+
+CJSONValue* CJSONObject::Find(std::u16string_view name) const {
+  const Slot* slot = FindSlot(name);
+  return slot ? slot->value : nullptr;
 }
 
 const CJSONString* CJSONObject::FindString(std::u16string_view name) const {

@@ -223,6 +223,11 @@ class CJSONObject final : public CJSONValue {
   }
   // The first slot whose name is not less than name.
   std::vector<Slot>::const_iterator LowerBound(std::u16string_view name) const;
+  // The member called name, or null; through m_table when the object is large.
+  const Slot* FindSlot(std::u16string_view name) const;
+  static uint64_t HashOf(uint64_t prefix, std::u16string_view name);
+  void BuildTable() const;
+  void Changed() { m_tableValid = false; }
 
   // Parser path: appends without ordering; Seal restores order and uniqueness, keeping the
   // first of equal names and destroying the later ones.
@@ -233,6 +238,12 @@ class CJSONObject final : public CJSONValue {
 
   std::vector<Slot> m_members;
   std::u16string m_names;
+  // Open-addressing table over m_members (slot index + 1, 0 for free), built on the first lookup
+  // of an object with many members and dropped on every change: items read each of their
+  // dozens of keys once, and hashing beats comparing names that share long beginnings
+  // ("custom_field_name_0" ... "custom_field_value_7").
+  mutable std::vector<uint16_t> m_table;
+  mutable bool m_tableValid = false;
   bool m_ownsMembers = false;
   bool m_sorted = true;
   std::vector<CJSONValue*> m_created;

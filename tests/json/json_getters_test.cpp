@@ -92,5 +92,27 @@ TEST_F(GettersTest, GetStringAndFindString) {
   EXPECT_EQ(nullptr, With(new CJSONNumber(1)).FindString(u"v"));
 }
 
+// Large objects are searched through a hash table that every change must keep true.
+TEST(LargeObjectTest, LookupsStayExactAcrossChanges) {
+  CJSONObject object;
+  auto name = [](const char* stem, int i) {
+    std::u16string text(stem, stem + std::char_traits<char>::length(stem));
+    return text + static_cast<char16_t>(u'0' + i % 10) + static_cast<char16_t>(u'a' + i / 10);
+  };
+  for (int i = 39; i >= 0; --i) object.AddOwned(name("custom_field_name_", i), new CJSONNumber(i));
+  for (int i = 0; i < 40; ++i) EXPECT_EQ(object.GetInt(name("custom_field_name_", i), -1), i);
+  EXPECT_EQ(object.Find(u"custom_field_name_"), nullptr);
+  EXPECT_EQ(object.Find(u"custom_field_name_0az"), nullptr);
+
+  object.AddOwned(u"a", new CJSONNumber(100));  // lands first: every index moves
+  EXPECT_EQ(object.GetInt(u"a", -1), 100);
+  EXPECT_EQ(object.GetInt(name("custom_field_name_", 7), -1), 7);
+
+  object.Clear();  // reused for an object of another shape
+  for (int i = 0; i < 20; ++i) object.AddOwned(name("color_", i), new CJSONNumber(i + 50));
+  EXPECT_EQ(object.Find(name("custom_field_name_", 7)), nullptr);
+  EXPECT_EQ(object.GetInt(name("color_", 19), -1), 69);
+}
+
 }  // namespace
 }  // namespace velk_json
