@@ -23,13 +23,7 @@ std::u16string CLeaveType::ValidDaysText() const {
 
 void CLeaveType::Assign(const velk_data::ILeaveType* other) {
   SetId(other->GetId());
-  SetPosition(other->GetPosition());
-  SetName(other->GetName());
-  SetShortName(other->GetShortName());
-  SetTextColor(other->GetTextColor());
-  SetBarColor(other->GetBarColor());
-  SetBackgroundColor(other->GetBackgroundColor());
-  SetBoldText(other->IsBoldText());
+  AssignDisplay(other);
   SetChargeType(other->GetChargeType());
   SetChargeHours(other->GetChargeHours());
   SetEntitled(other->IsEntitled());

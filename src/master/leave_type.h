@@ -10,33 +10,21 @@
 
 #include "items/item.h"
 #include "items/master_items.h"
+#include "master/display_fields.h"
 #include "velk_data/leave_types.h"
 
 class CLeaveTypes;
 
-class CLeaveType : public CItem<CLeaveType, velk_data::ILeaveType, velk_data::ILeaveTypes> {
+class CLeaveType
+    : public CDisplayed<CItem<CLeaveType, velk_data::ILeaveType, velk_data::ILeaveTypes>> {
  public:
   static constexpr const char16_t* kTypeName = u"leave_type";
   static constexpr bool kListedByPosition = true;
   using Collection = CLeaveTypes;
   static constexpr uint32_t kDays = 8;  // Monday .. Sunday, then the public holiday
 
-  using CItem::CItem;
+  using CDisplayed::CDisplayed;
 
-  int32_t GetPosition() const override { return m_position; }
-  void SetPosition(int32_t position) override { m_position = position; }
-  const char16_t* GetName() const override { return m_name.c_str(); }
-  void SetName(const char16_t* text) override { m_name = text ? text : u""; }
-  const char16_t* GetShortName() const override { return m_shortName.c_str(); }
-  void SetShortName(const char16_t* text) override { m_shortName = text ? text : u""; }
-  uint32_t GetTextColor() const override { return m_textColor; }
-  void SetTextColor(uint32_t color) override { m_textColor = color; }
-  uint32_t GetBarColor() const override { return m_barColor; }
-  void SetBarColor(uint32_t color) override { m_barColor = color; }
-  uint32_t GetBackgroundColor() const override { return m_backgroundColor; }
-  void SetBackgroundColor(uint32_t color) override { m_backgroundColor = color; }
-  bool IsBoldText() const override { return m_boldText; }
-  void SetBoldText(bool bold) override { m_boldText = bold; }
   int32_t GetChargeType() const override { return m_chargeType; }
   void SetChargeType(int32_t chargeType) override { m_chargeType = chargeType; }
   double GetChargeHours() const override { return m_chargeHours; }
@@ -65,13 +53,7 @@ class CLeaveType : public CItem<CLeaveType, velk_data::ILeaveType, velk_data::IL
 
   template <class A, class S>
   static void Fields(A& ar, S& s) {
-    ar.Int(u"position", s.m_position);
-    ar.Text(u"name", s.m_name);
-    ar.Text(u"short_name", s.m_shortName);
-    ar.Color(u"color_text", s.m_textColor);
-    ar.Color(u"color_bar", s.m_barColor);
-    ar.Color(u"color_bk", s.m_backgroundColor);
-    ar.Bool(u"bold_text", s.m_boldText);
+    DisplayFields(ar, s);
     ar.Int(u"charge_type", s.m_chargeType);
     ar.Double(u"charge_hours", s.m_chargeHours);
     ar.Bool(u"entitled", s.m_entitled);
@@ -95,13 +77,6 @@ class CLeaveType : public CItem<CLeaveType, velk_data::ILeaveType, velk_data::IL
   void ReadValidDays(const velk_json::CJSONObject& json);
   std::u16string ValidDaysText() const;
 
-  int32_t m_position = 0;
-  std::u16string m_name;
-  std::u16string m_shortName;
-  uint32_t m_textColor = 0x000000;
-  uint32_t m_backgroundColor = 0xFFFFFF;
-  uint32_t m_barColor = 0xFF0000;  // blue: red is the low byte
-  bool m_boldText = false;
   int32_t m_chargeType = 0;
   double m_chargeHours = 0;
   bool m_entitled = false;

@@ -69,13 +69,7 @@ void CShiftType::SetActualHours(int32_t day, double hours) {
 
 void CShiftType::Assign(const velk_data::IShiftType* other) {
   SetId(other->GetId());
-  SetPosition(other->GetPosition());
-  SetName(other->GetName());
-  SetShortName(other->GetShortName());
-  SetTextColor(other->GetTextColor());
-  SetBarColor(other->GetBarColor());
-  SetBackgroundColor(other->GetBackgroundColor());
-  SetBoldText(other->IsBoldText());
+  AssignDisplay(other);
   for (int32_t day = 0; day < kDays; ++day) {
     SetPartCount(day, other->GetPartCount(day));
     for (int32_t part = 0; part < kParts; ++part) {

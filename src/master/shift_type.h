@@ -9,11 +9,13 @@
 
 #include "items/item.h"
 #include "items/master_items.h"
+#include "master/display_fields.h"
 #include "velk_data/shift_types.h"
 
 class CShiftTypes;
 
-class CShiftType : public CItem<CShiftType, velk_data::IShiftType, velk_data::IShiftTypes> {
+class CShiftType
+    : public CDisplayed<CItem<CShiftType, velk_data::IShiftType, velk_data::IShiftTypes>> {
  public:
   static constexpr const char16_t* kTypeName = u"shift_type";
   static constexpr bool kListedByPosition = true;
@@ -30,22 +32,8 @@ class CShiftType : public CItem<CShiftType, velk_data::IShiftType, velk_data::IS
   };
   static const DayKeys& KeysOf(int32_t day);
 
-  using CItem::CItem;
+  using CDisplayed::CDisplayed;
 
-  int32_t GetPosition() const override { return m_position; }
-  void SetPosition(int32_t position) override { m_position = position; }
-  const char16_t* GetName() const override { return m_name.c_str(); }
-  void SetName(const char16_t* text) override { m_name = text ? text : u""; }
-  const char16_t* GetShortName() const override { return m_shortName.c_str(); }
-  void SetShortName(const char16_t* text) override { m_shortName = text ? text : u""; }
-  uint32_t GetTextColor() const override { return m_textColor; }
-  void SetTextColor(uint32_t color) override { m_textColor = color; }
-  uint32_t GetBarColor() const override { return m_barColor; }
-  void SetBarColor(uint32_t color) override { m_barColor = color; }
-  uint32_t GetBackgroundColor() const override { return m_backgroundColor; }
-  void SetBackgroundColor(uint32_t color) override { m_backgroundColor = color; }
-  bool IsBoldText() const override { return m_boldText; }
-  void SetBoldText(bool bold) override { m_boldText = bold; }
   uint32_t GetPartCount(int32_t day) const override;
   void SetPartCount(int32_t day, uint32_t count) override;
   uint32_t GetStartAt(int32_t day, int32_t part) const override;
@@ -66,13 +54,7 @@ class CShiftType : public CItem<CShiftType, velk_data::IShiftType, velk_data::IS
 
   template <class A, class S>
   static void Fields(A& ar, S& s) {
-    ar.Int(u"position", s.m_position);
-    ar.Text(u"name", s.m_name);
-    ar.Text(u"short_name", s.m_shortName);
-    ar.Color(u"color_text", s.m_textColor);
-    ar.Color(u"color_bar", s.m_barColor);
-    ar.Color(u"color_bk", s.m_backgroundColor);
-    ar.Bool(u"bold_text", s.m_boldText);
+    DisplayFields(ar, s);
     // Every day and every part is written, whatever the part count.
     for (int32_t day = 0; day < kDays; ++day) {
       const DayKeys& keys = KeysOf(day);
@@ -109,13 +91,6 @@ class CShiftType : public CItem<CShiftType, velk_data::IShiftType, velk_data::IS
     return InTable(day) && part >= 0 && part < kParts;
   }
 
-  int32_t m_position = 0;
-  std::u16string m_name;
-  std::u16string m_shortName;
-  uint32_t m_textColor = 0x000000;
-  uint32_t m_backgroundColor = 0xFFFFFF;
-  uint32_t m_barColor = 0xFF0000;  // blue: red is the low byte
-  bool m_boldText = false;
   Day m_days[kDays];
   bool m_noSurcharge = false;
   int32_t m_category = 0;
