@@ -333,21 +333,27 @@ class Generator {
     }
   }
 
+  // Position, names, colours and bold text: the display fields shift and leave types share.
+  void DisplayFields(Random& random, uint32_t position, const char16_t* name, size_t shortLength,
+                     bool someBold) {
+    static const char* const kColors[] = {"color_text", "color_bar", "color_bk"};
+    m_out.Key("position");
+    m_out.Int(position);
+    m_out.Key("name");
+    m_out.String(name);
+    m_out.Key("short_name");
+    m_out.String(std::u16string(name).substr(0, shortLength));
+    Colors(random, kColors, 3);
+    m_out.Key("bold_text");
+    m_out.Bool(someBold && random.Chance(20));
+  }
+
   void ShiftTypes(Random& random) {
     const char16_t* names[] = {u"Fr\u00fchdienst", u"Sp\u00e4tdienst", u"Nachtdienst",
                                u"Bereitschaft",    u"Zwischendienst",  u"Teildienst"};
-    const char* colors[] = {"color_text", "color_bar", "color_bk"};
     for (uint32_t i = 1; i <= m_sizes.shiftTypes; ++i) {
       BeginItem(i);
-      m_out.Key("position");
-      m_out.Int(i);
-      m_out.Key("name");
-      m_out.String(names[i % 6]);
-      m_out.Key("short_name");
-      m_out.String(std::u16string(names[i % 6]).substr(0, 2));
-      Colors(random, colors, 3);
-      m_out.Key("bold_text");
-      m_out.Bool(random.Chance(20));
+      DisplayFields(random, i, names[i % 6], 2, true);
       for (const char* day : kDays) {
         std::string prefix(day);
         uint32_t parts = 1 + random.Chance(20);
@@ -377,18 +383,9 @@ class Generator {
   void LeaveTypes(Random& random) {
     const char16_t* names[] = {u"Urlaub",       u"Krank",      u"Fortbildung",
                                u"Sonderurlaub", u"Elternzeit", u"\u00dcberstundenausgleich"};
-    const char* colors[] = {"color_text", "color_bar", "color_bk"};
     for (uint32_t i = 1; i <= m_sizes.leaveTypes; ++i) {
       BeginItem(i);
-      m_out.Key("position");
-      m_out.Int(i);
-      m_out.Key("name");
-      m_out.String(names[i % 6]);
-      m_out.Key("short_name");
-      m_out.String(std::u16string(names[i % 6]).substr(0, 1));
-      Colors(random, colors, 3);
-      m_out.Key("bold_text");
-      m_out.Bool(false);
+      DisplayFields(random, i, names[i % 6], 1, false);
       m_out.Key("charge_type");
       m_out.Int(random.Below(3));
       m_out.Key("charge_hours");
