@@ -16,6 +16,7 @@
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
+#include "records/record_types.h"
 #include "users/user_profile.h"
 
 CData* RootOf(velk_data::IData* data) { return static_cast<CData*>(data); }
@@ -131,9 +132,33 @@ bool CData::AcceptsType(int32_t typeCode) const {
                                 : RecordsAvailable(typeCode);
 }
 
-bool CData::RecordsAvailable(int32_t /*typeCode*/) const { return false; }
+bool CData::RecordsAvailable(int32_t typeCode) const { return RecordTypeOf(typeCode) != nullptr; }
 
-CItemsBase* CData::RecordsOfOwner(int32_t /*typeCode*/, int32_t /*ownerId*/) const {
+namespace {
+
+// Calls visit(owner) for every item that can hold records of typeCode, in the order in which a
+// lookup over all owners meets them: groups, employees, shift cycles, then the shift cycle
+// assignments of each employee in turn.
+template <class Visit>
+void ForEachOwner(const CData& data, int32_t typeCode, Visit&& visit) {
+  if (IsGroupRecordCode(typeCode)) {
+    for (CGroup* group : data.Groups()->Items()) visit(*group);
+  } else if (IsEmployeeRecordCode(typeCode)) {
+    for (CEmployee* employee : data.Employees()->Items()) visit(*employee);
+  }
+}
+
+}  // namespace
+
+CItemsBase* CData::RecordsOfOwner(int32_t typeCode, int32_t ownerId) const {
+  if (IsGroupRecordCode(typeCode)) {
+    CGroup* group = m_groups->Find(ownerId);
+    return group ? group->Records(typeCode) : nullptr;
+  }
+  if (IsEmployeeRecordCode(typeCode)) {
+    CEmployee* employee = m_employees->Find(ownerId);
+    return employee ? employee->Records(typeCode) : nullptr;
+  }
   return nullptr;
 }
 
@@ -142,7 +167,12 @@ CItemBase* CData::FindForDeletion(int32_t typeCode, int32_t id) const {
     CItemsBase* collection = MasterCollection(typeCode);
     return collection ? collection->FindItem(id) : nullptr;
   }
-  return nullptr;
+  CItemBase* found = nullptr;
+  ForEachOwner(*this, typeCode, [&](const auto& owner) {
+    if (found) return;
+    if (CItemsBase* records = owner.Existing(typeCode)) found = records->FindItem(id);
+  });
+  return found;
 }
 
 void CData::ApplyRestrictedAccess(std::vector<std::pair<int32_t, int32_t>> permissions,
@@ -249,10 +279,15 @@ const char16_t* CData::GetPermissionName(int32_t permission) const {
   return buffer.c_str();
 }
 
-void CData::RemoveReferrers(const velk_data::IItem* /*target*/,
-                            std::initializer_list<int32_t> /*typeCodes*/) {
-  // Records arrive with their owners (employees, groups, shift cycles); until then no record
-  // can refer to a master item.
+void CData::RemoveReferrers(const velk_data::IItem* target,
+                            std::initializer_list<int32_t> typeCodes) {
+  for (int32_t code : typeCodes) {
+    const RecordType* type = RecordTypeOf(code);
+    if (!type) continue;
+    ForEachOwner(*this, code, [&](const auto& owner) {
+      if (CItemsBase* records = owner.Existing(code)) type->removeReferring(records, target);
+    });
+  }
 }
 
 bool CData::CallMetaData(const char16_t* key, const char16_t* json) const {

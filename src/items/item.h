@@ -58,7 +58,21 @@ class CItem : public Interface, public CItemBase {
     m_id = id;
     if (m_owned) Owner()->OnIdChanged();
   }
-  bool References(const velk_data::IItem* /*other*/) const override { return false; }
+  // Records reference their owner and every item a reference field of theirs names; master
+  // items that refer to others say so themselves.
+  bool References(const velk_data::IItem* other) const override {
+    if constexpr (item_detail::HasOwnerKey<Derived>::value) {
+      if (!other) return false;
+      if (auto* holder = Holder(); holder && static_cast<const velk_data::IItem*>(holder) == other)
+        return true;
+      CReferenceFinder finder(other);
+      Derived::Fields(finder, Self());
+      return finder.Found();
+    } else {
+      (void)other;
+      return false;
+    }
+  }
   const char16_t* GetTypeName() const override { return Derived::kTypeName; }
   void Release() override {
     if (!m_owned) delete this;
@@ -117,10 +131,15 @@ class CItem : public Interface, public CItemBase {
  protected:
   const Derived& Self() const { return static_cast<const Derived&>(*this); }
   auto* Owner() const { return static_cast<typename Derived::Collection*>(m_collection); }
+  // The item whose record collection holds (or, while free, made) this record.
+  auto* Holder() const {
+    using HolderType = decltype(Owner()->OwnerItem());
+    return m_collection ? Owner()->OwnerItem() : HolderType(nullptr);
+  }
 
  private:
   int32_t OwnerId() const {
-    auto* owner = Owner()->OwnerItem();
+    auto* owner = Holder();
     return owner ? owner->GetId() : -1;
   }
   void Read(const velk_json::CJSONObject& json, Derived& self) {

@@ -67,6 +67,12 @@ void CJsonReader::NullableDate(const char16_t* key, uint32_t& field) {
   field = member->GetType() == JSONType::Null ? 1 : velk_date_time::ReadDate(m_json, key, 1);
 }
 
+void CJsonReader::OpenDate(const char16_t* key, uint32_t& field) {
+  const velk_json::CJSONValue* member = m_json.Find(key);
+  if (!member) return;
+  field = member->GetType() == JSONType::Null ? 0 : velk_date_time::ReadDate(m_json, key, field);
+}
+
 void CJsonReader::Time(const char16_t* key, uint32_t& field) {
   field = static_cast<uint32_t>(velk_date_time::ReadTime(m_json, key, static_cast<int32_t>(field)));
 }
@@ -108,6 +114,12 @@ void CJsonWriter::Date(const char16_t* key, uint32_t value) {
 }
 void CJsonWriter::NullableDate(const char16_t* key, uint32_t value) {
   if (value < 2)
+    Null(key);
+  else
+    Date(key, value);
+}
+void CJsonWriter::OpenDate(const char16_t* key, uint32_t value) {
+  if (value == 0)
     Null(key);
   else
     Date(key, value);

@@ -11,7 +11,8 @@
 
 namespace velk_data {
 class IData;
-}
+class IItem;
+}  // namespace velk_data
 class CData;
 
 // The colour of key packed as red | green << 8 | blue << 16, read from six hexadecimal digits;
@@ -47,6 +48,8 @@ class CJsonReader {
   void Date(const char16_t* key, uint32_t& field);
   // null (or an empty text) means "no date" (1); written as null.
   void NullableDate(const char16_t* key, uint32_t& field);
+  // A day where 0 is an open side (no start, no end): null reads as 0, 0 writes as null.
+  void OpenDate(const char16_t* key, uint32_t& field);
   void Time(const char16_t* key, uint32_t& field);
   void Color(const char16_t* key, uint32_t& field) {
     field = static_cast<uint32_t>(ReadColor(m_json, key, static_cast<int32_t>(field)));
@@ -86,6 +89,7 @@ class CJsonWriter {
   void Text(const char16_t* key, const std::u16string& value);
   void Date(const char16_t* key, uint32_t value);
   void NullableDate(const char16_t* key, uint32_t value);
+  void OpenDate(const char16_t* key, uint32_t value);
   void Time(const char16_t* key, uint32_t value);
   void Color(const char16_t* key, uint32_t value) { Text(key, ColorText(value)); }
   void Null(const char16_t* key);
@@ -101,4 +105,45 @@ class CJsonWriter {
 
  private:
   velk_json::CJSONObject& m_json;
+};
+
+// Walks an item's field description to learn whether one of its references names target: the
+// References test of the records, which reference their owner and the items their ids name.
+class CReferenceFinder {
+ public:
+  static constexpr bool kReads = false;
+
+  explicit CReferenceFinder(const velk_data::IItem* target) : m_target(target) {}
+  bool Found() const { return m_found; }
+
+  template <class... Args>
+  void Int(Args&&...) {}
+  template <class... Args>
+  void UInt(Args&&...) {}
+  template <class... Args>
+  void Bool(Args&&...) {}
+  template <class... Args>
+  void Double(Args&&...) {}
+  template <class... Args>
+  void Text(Args&&...) {}
+  template <class... Args>
+  void Date(Args&&...) {}
+  template <class... Args>
+  void NullableDate(Args&&...) {}
+  template <class... Args>
+  void OpenDate(Args&&...) {}
+  template <class... Args>
+  void Time(Args&&...) {}
+  template <class... Args>
+  void Color(Args&&...) {}
+  template <class... Args>
+  void Null(Args&&...) {}
+  template <class T, class... Args>
+  void Ref(const char16_t*, const T* ref, Args&&...) {
+    if (ref && static_cast<const velk_data::IItem*>(ref) == m_target) m_found = true;
+  }
+
+ private:
+  const velk_data::IItem* m_target;
+  bool m_found = false;
 };

@@ -28,7 +28,9 @@ struct SortKeyLess {
 template <class Derived, class Interface, class Item, class Owner = void>
 class COrderedItems : public Interface, public CItemsBase {
  public:
+  using InterfaceType = Interface;
   using ItemInterface = typename Item::InterfaceType;
+  using OwnerType = Owner;
   using Less = SortKeyLess<Item>;
   using Key = typename Less::Key;
   using Set = std::multiset<Item*, Less>;
@@ -75,6 +77,23 @@ class COrderedItems : public Interface, public CItemsBase {
     delete item;
   }
   CItemBase* FindItem(int32_t id) override { return Find(id); }
+
+  // Removes and destroys every item that references target: the cascade when a master item
+  // that records refer to goes.
+  void RemoveReferring(const velk_data::IItem* target) {
+    bool removed = false;
+    for (auto it = m_items.begin(); it != m_items.end();) {
+      if (!(*it)->References(target)) {
+        ++it;
+        continue;
+      }
+      Item* item = *it;
+      it = m_items.erase(it);
+      delete item;
+      removed = true;
+    }
+    if (removed) m_index.Invalidate();
+  }
 
   // Hooks of the item side.
   void OnIdChanged() { m_index.Invalidate(); }

@@ -2,21 +2,23 @@
 // signed-in user's permission on him and a cache of his groups (every group a membership names,
 // their ancestors and the root), rebuilt lazily after each message.
 //
-// The record collections an employee owns (memberships, absences, shifts, ...) are not part of
-// the model yet: their getters answer null, and every query over them answers "nothing": no
-// hours, no records, never employed.
+// An employee holds one collection of each of his record types (memberships, absences, shifts,
+// ...), made when first used; a getter answers null only for a type the model does not hold.
 #pragma once
 
 #include <set>
 #include <string>
 
+#include "data/type_codes.h"
 #include "items/item.h"
 #include "items/master_items.h"
+#include "records/record_holder.h"
 #include "velk_data/employees.h"
 
 class CEmployees;
 
-class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmployees> {
+class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmployees>,
+                  public CRecordHolder<CEmployee, kMembership, kIndividualWorkingTime> {
  public:
   static constexpr const char16_t* kTypeName = u"employee";
   static constexpr bool kListedByPosition = true;
@@ -27,19 +29,43 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
 
   void ClearLinks() override { m_groupCache.clear(); }
 
-  velk_data::IMemberships* GetMemberships() const override { return nullptr; }
-  velk_data::IAbsences* GetAbsences() const override { return nullptr; }
-  velk_data::ILeaveEntitlements* GetLeaveEntitlements() const override { return nullptr; }
-  velk_data::IShiftTypeRestrictions* GetShiftTypeRestrictions() const override { return nullptr; }
-  velk_data::IFixedShifts* GetFixedShifts() const override { return nullptr; }
-  velk_data::IModifiedShifts* GetModifiedShifts() const override { return nullptr; }
-  velk_data::IShiftCycleAssignments* GetShiftCycleAssignments() const override { return nullptr; }
-  velk_data::ICustomShifts* GetCustomShifts() const override { return nullptr; }
-  velk_data::INotes* GetNotes() const override { return nullptr; }
-  velk_data::IBookings* GetBookings() const override { return nullptr; }
-  velk_data::IEmploymentPeriods* GetEmploymentPeriods() const override { return nullptr; }
-  velk_data::IOvertimes* GetOvertimes() const override { return nullptr; }
-  velk_data::IIndividualWorkingTimes* GetIndividualWorkingTimes() const override { return nullptr; }
+  velk_data::IMemberships* GetMemberships() const override {
+    return Interface<velk_data::IMemberships>(kMembership);
+  }
+  velk_data::IAbsences* GetAbsences() const override {
+    return Interface<velk_data::IAbsences>(kAbsence);
+  }
+  velk_data::ILeaveEntitlements* GetLeaveEntitlements() const override {
+    return Interface<velk_data::ILeaveEntitlements>(kLeaveEntitlement);
+  }
+  velk_data::IShiftTypeRestrictions* GetShiftTypeRestrictions() const override {
+    return Interface<velk_data::IShiftTypeRestrictions>(kShiftTypeRestriction);
+  }
+  velk_data::IFixedShifts* GetFixedShifts() const override {
+    return Interface<velk_data::IFixedShifts>(kFixedShift);
+  }
+  velk_data::IModifiedShifts* GetModifiedShifts() const override {
+    return Interface<velk_data::IModifiedShifts>(kModifiedShift);
+  }
+  velk_data::IShiftCycleAssignments* GetShiftCycleAssignments() const override {
+    return Interface<velk_data::IShiftCycleAssignments>(kShiftCycleAssignment);
+  }
+  velk_data::ICustomShifts* GetCustomShifts() const override {
+    return Interface<velk_data::ICustomShifts>(kCustomShift);
+  }
+  velk_data::INotes* GetNotes() const override { return Interface<velk_data::INotes>(kNote); }
+  velk_data::IBookings* GetBookings() const override {
+    return Interface<velk_data::IBookings>(kBooking);
+  }
+  velk_data::IEmploymentPeriods* GetEmploymentPeriods() const override {
+    return Interface<velk_data::IEmploymentPeriods>(kEmploymentPeriod);
+  }
+  velk_data::IOvertimes* GetOvertimes() const override {
+    return Interface<velk_data::IOvertimes>(kOvertime);
+  }
+  velk_data::IIndividualWorkingTimes* GetIndividualWorkingTimes() const override {
+    return Interface<velk_data::IIndividualWorkingTimes>(kIndividualWorkingTime);
+  }
 
   int32_t GetPosition() const override { return m_position; }
   void SetPosition(int32_t position) override { m_position = position; }

@@ -11,13 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "data/type_codes.h"
 #include "items/item.h"
 #include "items/master_items.h"
+#include "records/record_holder.h"
 #include "velk_data/groups.h"
 
 class CGroups;
 
-class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups> {
+class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
+               public CRecordHolder<CGroup, kSpecialPeriod, kLeaveBan> {
  public:
   static constexpr const char16_t* kTypeName = u"group";
   static constexpr bool kListedByPosition = true;
@@ -32,15 +35,21 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups> {
   uint32_t GetSpecialPeriodsUp(velk_data::ISpecialPeriod**, uint32_t, uint32_t) const override {
     return 0;
   }
-  velk_data::ISpecialPeriods* GetSpecialPeriods() const override { return nullptr; }
-  uint32_t GetLeaveBansUp(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
-  velk_data::ILeaveBans* GetLeaveBans() const override { return nullptr; }
-  velk_data::ISpecialWeekdayRequirements* GetSpecialWeekdayRequirements() const override {
-    return nullptr;
+  velk_data::ISpecialPeriods* GetSpecialPeriods() const override {
+    return Interface<velk_data::ISpecialPeriods>(kSpecialPeriod);
   }
-  velk_data::IShiftRequirements* GetShiftRequirements() const override { return nullptr; }
+  uint32_t GetLeaveBansUp(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
+  velk_data::ILeaveBans* GetLeaveBans() const override {
+    return Interface<velk_data::ILeaveBans>(kLeaveBan);
+  }
+  velk_data::ISpecialWeekdayRequirements* GetSpecialWeekdayRequirements() const override {
+    return Interface<velk_data::ISpecialWeekdayRequirements>(kSpecialWeekdayRequirement);
+  }
+  velk_data::IShiftRequirements* GetShiftRequirements() const override {
+    return Interface<velk_data::IShiftRequirements>(kShiftRequirement);
+  }
   velk_data::ISpecialShiftRequirements* GetSpecialShiftRequirements() const override {
-    return nullptr;
+    return Interface<velk_data::ISpecialShiftRequirements>(kSpecialShiftRequirement);
   }
 
   int32_t GetPosition() const override { return m_position; }

@@ -1,0 +1,72 @@
+// Employment periods: the employee is employed from a start day to an end day (0 on either
+// side: open). Merged where they overlap or touch, they give the employment intervals that
+// restrict every statistic and every employment-restricted record query.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <tuple>
+
+#include "items/item.h"
+#include "items/ordered_items.h"
+#include "master/employee.h"
+#include "velk_data/periods.h"
+
+class CEmploymentPeriods;
+
+// An open end (0) sorts after every other end.
+inline uint64_t EndKey(uint32_t end) { return end == 0 ? uint64_t{1} << 32 : end; }
+
+class CEmploymentPeriod
+    : public CItem<CEmploymentPeriod, velk_data::IEmploymentPeriod, velk_data::IEmploymentPeriods> {
+ public:
+  static constexpr const char16_t* kTypeName = u"employment_period";
+  static constexpr const char16_t* kOwnerKey = u"employee_id";
+  using Collection = CEmploymentPeriods;
+
+  using CItem::CItem;
+
+  velk_data::IEmployee* GetEmployee() const override;
+  uint32_t GetStart() const override { return m_start; }
+  void SetStart(uint32_t date) override { m_start = date; }
+  uint32_t GetEnd() const override { return m_end; }
+  void SetEnd(uint32_t date) override { m_end = date; }
+  const char16_t* GetDescription() const override { return m_description.c_str(); }
+  void SetDescription(const char16_t* text) override { m_description = text ? text : u""; }
+  void Assign(const velk_data::IEmploymentPeriod* other) override;
+
+  std::tuple<uint32_t, uint64_t> SortKey() const { return {m_start, EndKey(m_end)}; }
+
+  template <class A, class S>
+  static void Fields(A& ar, S& s) {
+    ar.OpenDate(u"start", s.m_start);
+    ar.OpenDate(u"end", s.m_end);
+    ar.Text(u"description", s.m_description);
+  }
+
+ private:
+  uint32_t m_start = 0;
+  uint32_t m_end = 0;
+  std::u16string m_description;
+};
+
+class CEmploymentPeriods : public COrderedItems<CEmploymentPeriods, velk_data::IEmploymentPeriods,
+                                                CEmploymentPeriod, CEmployee> {
+ public:
+  using COrderedItems::COrderedItems;
+
+  velk_data::IEmployee* GetEmployee() const override;
+  uint32_t CountInRange(uint32_t start, uint32_t end) const override {
+    return GetInRange(nullptr, start, end);
+  }
+  uint32_t GetInRange(velk_data::IEmploymentPeriod** out, uint32_t start,
+                      uint32_t end) const override;
+  uint32_t GetFirstStart() const override;
+  uint32_t GetLastEnd() const override;
+  uint32_t CountEmploymentIntervals(uint32_t start, uint32_t end) const override {
+    return GetEmploymentIntervals(nullptr, nullptr, start, end);
+  }
+  uint32_t GetEmploymentIntervals(uint32_t* starts, uint32_t* ends, uint32_t start,
+                                  uint32_t end) const override;
+  bool FindEmploymentInterval(uint32_t* start, uint32_t* end, uint32_t day) const override;
+};
