@@ -1,7 +1,9 @@
 #include "records/record_types.h"
 
 #include "data/type_codes.h"
+#include "records/booking.h"
 #include "records/employment_period.h"
+#include "records/overtime.h"
 
 namespace {
 
@@ -35,9 +37,9 @@ const RecordType kRows[] = {
     kNotHeld,                   // fixed_shift
     kNotHeld,                   // modified_shift
     kNotHeld,                   // custom_shift
-    kNotHeld,                   // note
-    kNotHeld,                   // booking
-    kNotHeld,                   // overtime
+    Row<CNotes>(),              // note
+    Row<CBookings>(),           // booking
+    Row<COvertimes>(),          // overtime
     kNotHeld,                   // shift_cycle_assignment
     kNotHeld,                   // leave_entitlement
     kNotHeld,                   // shift_type_restriction

@@ -15,6 +15,9 @@
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/booking.h"
+#include "records/employment_period.h"
+#include "records/overtime.h"
 #include "users/user_profile.h"
 
 namespace {
@@ -48,27 +51,46 @@ constexpr const char16_t* kSample<CGroup> =
 template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
+template <>
+constexpr const char16_t* kSample<CEmploymentPeriod> =
+    uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":null,"description":"Nurse"})";
+template <>
+constexpr const char16_t* kSample<CBooking> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":7.5,"account":2,"description":"x"})";
+template <>
+constexpr const char16_t* kSample<COvertime> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":1.5})";
+template <>
+constexpr const char16_t* kSample<CNote> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
+
+// Records are read into the collections of employee 1 or group 1.
+constexpr const char16_t* kOwners = uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},)";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
  protected:
   using Interface = typename Item::InterfaceType;
+  static int32_t Code() { return TypeCodeOf(Item::kTypeName); }
+  static std::u16string Owners() { return IsMasterCode(Code()) ? u"" : kOwners; }
+  void SetUp() override { Load((u"{" + Owners() + u"\"debug_info\":{}}").c_str()); }
   typename Item::Collection* Items() const {
     return dynamic_cast<typename Item::Collection*>(
-        data.MasterCollection(TypeCodeOf(Item::kTypeName)));
+        IsMasterCode(Code()) ? data.MasterCollection(Code()) : data.RecordsOfOwner(Code(), 1));
   }
   static void Read(Interface* item, const char16_t* json) {
     static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
   }
   Interface* LoadSample() {
-    Load((u"{\"" + std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+    Load((u"{" + Owners() + u"\"" + Item::kTypeName + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
              .c_str());
     return Items()->FindById(4);
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CUserSpecification>;
+using ItemTypes =
+    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
+                     CGroup, CUserSpecification, CEmploymentPeriod, CBooking, COvertime, CNote>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
