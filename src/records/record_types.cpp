@@ -2,6 +2,9 @@
 
 #include "data/type_codes.h"
 #include "records/employment_period.h"
+#include "records/individual_working_time.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
 
 namespace {
 
@@ -25,26 +28,26 @@ constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
-    kNotHeld,                   // special_period
-    kNotHeld,                   // shift_requirement
-    kNotHeld,                   // special_shift_requirement
-    kNotHeld,                   // special_weekday_requirement
-    kNotHeld,                   // leave_ban
-    kNotHeld,                   // membership
-    kNotHeld,                   // absence
-    kNotHeld,                   // fixed_shift
-    kNotHeld,                   // modified_shift
-    kNotHeld,                   // custom_shift
-    kNotHeld,                   // note
-    kNotHeld,                   // booking
-    kNotHeld,                   // overtime
-    kNotHeld,                   // shift_cycle_assignment
-    kNotHeld,                   // leave_entitlement
-    kNotHeld,                   // shift_type_restriction
-    Row<CEmploymentPeriods>(),  // employment_period
-    kNotHeld,                   // individual_working_time
-    kNotHeld,                   // shift_cycle_element
-    kNotHeld,                   // shift_cycle_exception
+    kNotHeld,                        // special_period
+    kNotHeld,                        // shift_requirement
+    kNotHeld,                        // special_shift_requirement
+    kNotHeld,                        // special_weekday_requirement
+    kNotHeld,                        // leave_ban
+    Row<CMemberships>(),             // membership
+    kNotHeld,                        // absence
+    kNotHeld,                        // fixed_shift
+    kNotHeld,                        // modified_shift
+    kNotHeld,                        // custom_shift
+    kNotHeld,                        // note
+    kNotHeld,                        // booking
+    kNotHeld,                        // overtime
+    kNotHeld,                        // shift_cycle_assignment
+    Row<CLeaveEntitlements>(),       // leave_entitlement
+    kNotHeld,                        // shift_type_restriction
+    Row<CEmploymentPeriods>(),       // employment_period
+    Row<CIndividualWorkingTimes>(),  // individual_working_time
+    kNotHeld,                        // shift_cycle_element
+    kNotHeld,                        // shift_cycle_exception
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == kShiftCycleException - kSpecialPeriod + 1);
 
