@@ -3,6 +3,9 @@
 #include "data/type_codes.h"
 #include "records/booking.h"
 #include "records/employment_period.h"
+#include "records/individual_working_time.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
 #include "records/overtime.h"
 
 namespace {
@@ -27,26 +30,46 @@ constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
-    kNotHeld,                   // special_period
-    kNotHeld,                   // shift_requirement
-    kNotHeld,                   // special_shift_requirement
-    kNotHeld,                   // special_weekday_requirement
-    kNotHeld,                   // leave_ban
-    kNotHeld,                   // membership
-    kNotHeld,                   // absence
-    kNotHeld,                   // fixed_shift
-    kNotHeld,                   // modified_shift
-    kNotHeld,                   // custom_shift
-    Row<CNotes>(),              // note
-    Row<CBookings>(),           // booking
-    Row<COvertimes>(),          // overtime
-    kNotHeld,                   // shift_cycle_assignment
-    kNotHeld,                   // leave_entitlement
-    kNotHeld,                   // shift_type_restriction
-    Row<CEmploymentPeriods>(),  // employment_period
-    kNotHeld,                   // individual_working_time
-    kNotHeld,                   // shift_cycle_element
-    kNotHeld,                   // shift_cycle_exception
+    // special_period
+    kNotHeld,
+    // shift_requirement
+    kNotHeld,
+    // special_shift_requirement
+    kNotHeld,
+    // special_weekday_requirement
+    kNotHeld,
+    // leave_ban
+    kNotHeld,
+    // membership
+    Row<CMemberships>(),
+    // absence
+    kNotHeld,
+    // fixed_shift
+    kNotHeld,
+    // modified_shift
+    kNotHeld,
+    // custom_shift
+    kNotHeld,
+    // note
+    Row<CNotes>(),
+    // booking
+    Row<CBookings>(),
+    // overtime
+    Row<COvertimes>(),
+    // shift_cycle_assignment
+    kNotHeld,
+    // leave_entitlement
+    Row<CLeaveEntitlements>(),
+    // shift_type_restriction
+    kNotHeld,
+    // employment_period
+    Row<CEmploymentPeriods>(),
+    // individual_working_time
+    Row<CIndividualWorkingTimes>(),
+    // shift_cycle_element
+    kNotHeld,
+    // shift_cycle_exception
+    kNotHeld,
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == kShiftCycleException - kSpecialPeriod + 1);
 
