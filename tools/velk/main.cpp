@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   using namespace velk_cli;
   CLI::App velk("velk: inspect, check and demonstrate a planning data set", "velk");
   velk.require_subcommand(1);
+  velk.set_version_flag("--version", VELK_VERSION);
   velk.footer(
       "FILE is UTF-8, or UTF-16 with a byte order mark; dates are YYYY-MM-DD.\n"
       "Exit status: 0 done, 1 the data did not load or answer, 2 a usage error.");
