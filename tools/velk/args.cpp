@@ -7,8 +7,7 @@
 namespace velk_cli {
 
 CLI::Option* AddFileArgument(CLI::App* app, std::string* path) {
-  return app
-      ->add_option("FILE", *path, "planning message, UTF-8 or UTF-16 (with a byte order mark)")
+  return app->add_option("FILE", *path, "planning message, UTF-8 or UTF-16")
       ->required()
       ->check(CLI::ExistingFile);
 }

@@ -4,7 +4,8 @@
 //   velk validate FILE [--sorted]   does it load; items per type and the load time
 //   velk summary FILE               counts, the group tree and the employees
 //
-// FILE is UTF-8, or UTF-16 with a byte order mark. Dates on the command line are YYYY-MM-DD.
+// FILE is UTF-8, or UTF-16 with or without a byte order mark. Dates are YYYY-MM-DD. A new
+// subcommand is a cmd_*.cpp with its Add function declared in command.h and listed below.
 // Exit status: 0 done, 1 the data did not load or answer, 2 the command line did not read.
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
   velk.require_subcommand(1);
   velk.set_version_flag("--version", VELK_VERSION);
   velk.footer(
-      "FILE is UTF-8, or UTF-16 with a byte order mark; dates are YYYY-MM-DD.\n"
+      "FILE is UTF-8, or UTF-16 with or without a byte order mark; dates are YYYY-MM-DD.\n"
       "Exit status: 0 done, 1 the data did not load or answer, 2 a usage error.");
   const std::vector<Command> commands = {AddValidate(velk), AddSummary(velk)};
   try {
