@@ -2,6 +2,7 @@
 
 #include "data/data.h"
 #include "master/group.h"
+#include "users/employee_access.h"
 
 double CEmployee::GetActualHours(uint32_t, uint32_t, int32_t, double* worked,
                                  double* absent) const {
@@ -65,6 +66,7 @@ void CEmployees::UpdateDerived(const std::set<std::u16string>& /*changedTypes*/)
   for (CEmployee* employee : Items()) employee->SetPermission(permission);
 }
 
-void CEmployees::BeforeDestroy(CEmployee* /*employee*/) {
-  // The employee's records go with him; access items that name him are not held yet.
+void CEmployees::BeforeDestroy(CEmployee* employee) {
+  // His own records go with him; the access entries that name him are held by the root.
+  Root()->EmployeeAccesses()->RemoveFor(employee);
 }

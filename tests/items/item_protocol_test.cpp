@@ -15,7 +15,10 @@
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
+#include "users/user_setting.h"
 
 namespace {
 
@@ -48,6 +51,16 @@ constexpr const char16_t* kSample<CGroup> =
 template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
+template <>
+constexpr const char16_t* kSample<CUserSetting> =
+    uR"({"id":4,"collaborator_id":9,"key":"Grid.Width","value":"120"})";
+// Without a target: the sample message holds no employee or group to name.
+template <>
+constexpr const char16_t* kSample<CGroupAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"read-only"})";
+template <>
+constexpr const char16_t* kSample<CEmployeeAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"none"})";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
@@ -67,8 +80,9 @@ class ItemProtocolTest : public ModelTest {
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CUserSpecification>;
+using ItemTypes =
+    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
+                     CGroup, CUserSpecification, CUserSetting, CGroupAccess, CEmployeeAccess>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
