@@ -74,7 +74,6 @@ class CData final : public velk_data::IData {
   const char16_t* GetPermissionName(int32_t permission) const override;
 
   // The model's side, for the intake, items and collections.
-  CUserSettings* UserSettings() const { return m_userSettings; }
   CGroupAccesses* GroupAccesses() const { return m_groupAccesses; }
   CEmployeeAccesses* EmployeeAccesses() const { return m_employeeAccesses; }
   CHolidays* Holidays() const { return m_holidays; }
