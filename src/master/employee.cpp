@@ -7,6 +7,7 @@
 #include "master/availability.h"
 #include "master/employee_schedule.h"
 #include "master/group.h"
+#include "users/employee_access.h"
 
 uint32_t CEmployee::GetWorkDates(uint32_t* out, uint32_t from, uint32_t to, int32_t planType,
                                  bool skipNoSurcharge) const {
@@ -111,8 +112,9 @@ void CEmployees::UpdateDerived(const std::set<std::u16string>& /*changedTypes*/)
   for (CEmployee* employee : Items()) employee->SetPermission(permission);
 }
 
-void CEmployees::BeforeDestroy(CEmployee* /*employee*/) {
-  // The employee's records go with him; access items that name him are not held yet.
+void CEmployees::BeforeDestroy(CEmployee* employee) {
+  // His own records go with him; the access entries that name him are held by the root.
+  Root()->EmployeeAccesses()->RemoveFor(employee);
 }
 
 uint32_t CEmployees::CountAvailable(velk_data::IEmployee* const* employees, uint32_t count,

@@ -19,7 +19,10 @@
 #include "records/booking.h"
 #include "records/employment_period.h"
 #include "records/overtime.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
+#include "users/user_setting.h"
 
 namespace {
 
@@ -67,6 +70,16 @@ constexpr const char16_t* kSample<COvertime> =
 template <>
 constexpr const char16_t* kSample<CNote> =
     uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
+template <>
+constexpr const char16_t* kSample<CUserSetting> =
+    uR"({"id":4,"collaborator_id":9,"key":"Grid.Width","value":"120"})";
+// Without a target: the sample message holds no employee or group to name.
+template <>
+constexpr const char16_t* kSample<CGroupAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"read-only"})";
+template <>
+constexpr const char16_t* kSample<CEmployeeAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"none"})";
 
 // Records are read into the collections of employee 1 or group 1.
 constexpr const char16_t* kOwners = uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},)";
@@ -92,9 +105,25 @@ class ItemProtocolTest : public ModelTest {
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CWorkingTimeModel, CUserSpecification,
-                                   CEmploymentPeriod, CBooking, COvertime, CNote>;
+// clang-format off
+using ItemTypes = ::testing::Types<
+    CHoliday,
+    CWorkplace,
+    CSurchargeType,
+    CShiftType,
+    CLeaveType,
+    CEmployee,
+    CGroup,
+    CWorkingTimeModel,
+    CUserSpecification,
+    CEmploymentPeriod,
+    CBooking,
+    COvertime,
+    CNote,
+    CUserSetting,
+    CGroupAccess,
+    CEmployeeAccess>;
+// clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
