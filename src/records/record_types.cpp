@@ -1,7 +1,11 @@
 #include "records/record_types.h"
 
 #include "data/type_codes.h"
+#include "records/absence.h"
+#include "records/custom_shift.h"
 #include "records/employment_period.h"
+#include "records/fixed_shift.h"
+#include "records/modified_shift.h"
 
 namespace {
 
@@ -31,10 +35,10 @@ const RecordType kRows[] = {
     kNotHeld,                   // special_weekday_requirement
     kNotHeld,                   // leave_ban
     kNotHeld,                   // membership
-    kNotHeld,                   // absence
-    kNotHeld,                   // fixed_shift
-    kNotHeld,                   // modified_shift
-    kNotHeld,                   // custom_shift
+    Row<CAbsences>(),           // absence
+    Row<CFixedShifts>(),        // fixed_shift
+    Row<CModifiedShifts>(),     // modified_shift
+    Row<CCustomShifts>(),       // custom_shift
     kNotHeld,                   // note
     kNotHeld,                   // booking
     kNotHeld,                   // overtime
