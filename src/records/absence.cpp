@@ -23,8 +23,6 @@ struct CAbsence::Span {
   }
 };
 
-velk_data::IEmployee* CAbsence::GetEmployee() const { return Holder(); }
-
 void CAbsence::Assign(const velk_data::IAbsence* source) {
   SetId(source->GetId());
   SetLeaveType(source->GetLeaveType());

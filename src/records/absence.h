@@ -7,24 +7,21 @@
 #include <cstdint>
 
 #include "data/data.h"
-#include "items/item.h"
 #include "master/leave_type.h"
 #include "records/plan_ordered.h"
 #include "velk_data/absences.h"
 
 class CAbsences;
 
-class CAbsence : public CItem<CAbsence, velk_data::IAbsence, velk_data::IAbsences> {
+class CAbsence : public CEmployeeRecord<CAbsence, velk_data::IAbsence, velk_data::IAbsences> {
  public:
   static constexpr const char16_t* kTypeName = u"absence";
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
   using Collection = CAbsences;
   // Which part of the day is away.
   enum TimeOfDay : uint32_t { kWholeDay = 0, kMorning = 1, kAfternoon = 2, kTimeSpan = 3 };
 
-  using CItem::CItem;
+  using CEmployeeRecord::CEmployeeRecord;
 
-  velk_data::IEmployee* GetEmployee() const override;
   uint32_t GetDate() const override { return m_date; }
   void SetDate(uint32_t date) override { m_date = date; }
   velk_data::ILeaveType* GetLeaveType() const override { return m_leaveType; }

@@ -9,26 +9,20 @@
 #include <cstdint>
 #include <tuple>
 #include <utility>
-#include <vector>
 
-#include "data/type_codes.h"
-#include "items/ordered_items.h"
-#include "master/employee.h"
-#include "records/employment_period.h"
+#include "records/employee_record.h"
 
 // The sort key of a planned record: plan type, compared signed, then date.
 using PlanDateKey = std::tuple<int32_t, uint32_t>;
 
 template <class Derived, class Interface, class Item>
-class CPlanOrderedItems : public COrderedItems<Derived, Interface, Item, CEmployee> {
-  using Base = COrderedItems<Derived, Interface, Item, CEmployee>;
+class CPlanOrderedItems : public CEmployeeRecords<Derived, Interface, Item> {
+  using Base = CEmployeeRecords<Derived, Interface, Item>;
   using Iterator = typename Base::Set::const_iterator;
 
  public:
   using Base::Base;
   using typename Base::ItemInterface;
-
-  velk_data::IEmployee* GetEmployee() const override { return this->OwnerItem(); }
 
   uint32_t CountInRange(uint32_t from, uint32_t to, int32_t planType) const override {
     return GetInRange(nullptr, from, to, planType);
@@ -61,24 +55,9 @@ class CPlanOrderedItems : public COrderedItems<Derived, Interface, Item, CEmploy
   template <class Visit>
   void ForEachInEmployment(uint32_t from, uint32_t to, int32_t planType, Visit&& visit) const {
     if (this->Items().empty()) return;
-    CItemsBase* records = this->OwnerItem()->Existing(kEmploymentPeriod);
-    if (!records) return;
-    auto* periods = static_cast<const CEmploymentPeriods*>(records);
-    // An employee has a handful of intervals: they fit on the stack.
-    constexpr uint32_t kOnStack = 16;
-    uint32_t startsOnStack[kOnStack], endsOnStack[kOnStack];
-    std::vector<uint32_t> startsOnHeap, endsOnHeap;
-    uint32_t* starts = startsOnStack;
-    uint32_t* ends = endsOnStack;
-    const uint32_t count = periods->CountEmploymentIntervals(from, to);
-    if (count > kOnStack) {
-      startsOnHeap.resize(count);
-      endsOnHeap.resize(count);
-      starts = startsOnHeap.data();
-      ends = endsOnHeap.data();
-    }
-    periods->GetEmploymentIntervals(starts, ends, from, to);
-    for (uint32_t i = 0; i < count; ++i) ForEachInRange(starts[i], ends[i], planType, visit);
+    this->ForEachEmploymentInterval(from, to, [&](uint32_t start, uint32_t end) {
+      ForEachInRange(start, end, planType, visit);
+    });
   }
   // Appends the records of the range to items; returns its size.
   template <class Vector>

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "data/data.h"
-#include "items/item.h"
 #include "master/shift_type.h"
 #include "master/workplace.h"
 #include "records/plan_ordered.h"
@@ -26,15 +25,12 @@ struct ShiftParts {
 };
 
 template <class Derived, class Interface, class CollectionInterface>
-class CPlannedShift : public CItem<Derived, Interface, CollectionInterface> {
-  using Base = CItem<Derived, Interface, CollectionInterface>;
+class CPlannedShift : public CEmployeeRecord<Derived, Interface, CollectionInterface> {
+  using Base = CEmployeeRecord<Derived, Interface, CollectionInterface>;
 
  public:
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
-
   using Base::Base;
 
-  velk_data::IEmployee* GetEmployee() const override { return this->Holder(); }
   velk_data::IWorkplace* GetWorkplace() const override { return m_workplace; }
   void SetWorkplace(velk_data::IWorkplace* workplace) override {
     m_workplace = static_cast<CWorkplace*>(workplace);

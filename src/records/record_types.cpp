@@ -2,10 +2,12 @@
 
 #include "data/type_codes.h"
 #include "records/absence.h"
+#include "records/booking.h"
 #include "records/custom_shift.h"
 #include "records/employment_period.h"
 #include "records/fixed_shift.h"
 #include "records/modified_shift.h"
+#include "records/overtime.h"
 
 namespace {
 
@@ -39,9 +41,9 @@ const RecordType kRows[] = {
     Row<CFixedShifts>(),        // fixed_shift
     Row<CModifiedShifts>(),     // modified_shift
     Row<CCustomShifts>(),       // custom_shift
-    kNotHeld,                   // note
-    kNotHeld,                   // booking
-    kNotHeld,                   // overtime
+    Row<CNotes>(),              // note
+    Row<CBookings>(),           // booking
+    Row<COvertimes>(),          // overtime
     kNotHeld,                   // shift_cycle_assignment
     kNotHeld,                   // leave_entitlement
     kNotHeld,                   // shift_type_restriction

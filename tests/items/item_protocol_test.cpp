@@ -16,9 +16,12 @@
 #include "master/workplace.h"
 #include "model_fixture.h"
 #include "records/absence.h"
+#include "records/booking.h"
 #include "records/custom_shift.h"
+#include "records/employment_period.h"
 #include "records/fixed_shift.h"
 #include "records/modified_shift.h"
+#include "records/overtime.h"
 #include "users/user_profile.h"
 
 namespace {
@@ -52,8 +55,18 @@ constexpr const char16_t* kSample<CGroup> =
 template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
-
-// Records of employee 1, referring to the master items of kOwners.
+template <>
+constexpr const char16_t* kSample<CEmploymentPeriod> =
+    uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":null,"description":"Nurse"})";
+template <>
+constexpr const char16_t* kSample<CBooking> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":7.5,"account":2,"description":"x"})";
+template <>
+constexpr const char16_t* kSample<COvertime> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":1.5})";
+template <>
+constexpr const char16_t* kSample<CNote> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
 template <>
 constexpr const char16_t* kSample<CAbsence> =
     uR"({"id":4,"employee_id":1,"leave_type_id":2,"date":"2026-03-02","time_of_day":3,
@@ -72,9 +85,12 @@ constexpr const char16_t* kSample<CCustomShift> =
     uR"({"id":4,"employee_id":1,"workplace_id":5,"date":"2026-03-02","name":"Visit",
          "color_bar":"00FF80","part_count":3,"end_at_2":"23:15","actual_hours":1.5,
          "no_surcharge":true})";
+
+// Records are read into the collections of employee 1 or group 1, and may refer to leave type 2,
+// shift type 3 and workplace 5.
 constexpr const char16_t* kOwners =
-    uR"("employee":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
-        "shift_type":{"cu":[{"id":3}]},"workplace":{"cu":[{"id":5}]})";
+    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
+        "shift_type":{"cu":[{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
 
 // A new absence names no leave type, which it writes as 0, an id that names none: it gets one
 // to be read back.
@@ -88,34 +104,27 @@ template <class Item>
 class ItemProtocolTest : public ModelTest {
  protected:
   using Interface = typename Item::InterfaceType;
-  static constexpr bool kRecord = item_detail::HasOwnerKey<Item>::value;
-
-  void SetUp() override {
-    if (kRecord) Load((u"{" + std::u16string(kOwners) + u"}").c_str());
-  }
+  static int32_t Code() { return TypeCodeOf(Item::kTypeName); }
+  static std::u16string Owners() { return IsMasterCode(Code()) ? u"" : kOwners; }
+  void SetUp() override { Load((u"{" + Owners() + u"\"debug_info\":{}}").c_str()); }
   typename Item::Collection* Items() const {
-    const int32_t code = TypeCodeOf(Item::kTypeName);
-    if constexpr (kRecord) {
-      return static_cast<CEmployee*>(data.GetEmployees()->FindById(1))
-          ->template Typed<typename Item::Collection>(code);
-    } else {
-      return dynamic_cast<typename Item::Collection*>(data.MasterCollection(code));
-    }
+    return dynamic_cast<typename Item::Collection*>(
+        IsMasterCode(Code()) ? data.MasterCollection(Code()) : data.RecordsOfOwner(Code(), 1));
   }
   static void Read(Interface* item, const char16_t* json) {
     static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
   }
   Interface* LoadSample() {
-    Load((u"{" + std::u16string(kRecord ? kOwners : u"") + (kRecord ? u"," : u"") + u"\"" +
-          std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+    Load((u"{" + Owners() + u"\"" + Item::kTypeName + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
              .c_str());
     return Items()->FindById(4);
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CUserSpecification, CAbsence, CFixedShift,
-                                   CModifiedShift, CCustomShift>;
+using ItemTypes =
+    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
+                     CGroup, CUserSpecification, CEmploymentPeriod, CBooking, COvertime, CNote,
+                     CAbsence, CFixedShift, CModifiedShift, CCustomShift>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {

@@ -1,0 +1,92 @@
+// The shape of a record an employee holds: the item names its employee by "employee_id" and
+// answers GetEmployee from the collection that holds it; the collection answers GetEmployee
+// with its owner. Dated records with a date as their only sort key (overtimes, notes) also
+// share their range queries here.
+#pragma once
+
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+#include "data/type_codes.h"
+#include "items/item.h"
+#include "items/ordered_items.h"
+#include "master/employee.h"
+#include "records/record_types.h"
+#include "velk_data/periods.h"
+
+template <class Derived, class Interface, class CollectionInterface>
+class CEmployeeRecord : public CItem<Derived, Interface, CollectionInterface> {
+ public:
+  static constexpr const char16_t* kOwnerKey = u"employee_id";
+
+  using CItem<Derived, Interface, CollectionInterface>::CItem;
+
+  velk_data::IEmployee* GetEmployee() const override { return this->Holder(); }
+};
+
+template <class Derived, class Interface, class Item>
+class CEmployeeRecords : public COrderedItems<Derived, Interface, Item, CEmployee> {
+ public:
+  using COrderedItems<Derived, Interface, Item, CEmployee>::COrderedItems;
+
+  velk_data::IEmployee* GetEmployee() const override { return this->OwnerItem(); }
+
+  // Calls visit(start, end) for each of the owner's employment intervals clipped to
+  // [start, end], in date order (end 0: open); none without employment periods.
+  template <class Visit>
+  void ForEachEmploymentInterval(uint32_t start, uint32_t end, Visit&& visit) const {
+    // Asked without making the collection: an employee without one has no interval.
+    CItemsBase* records = this->OwnerItem()->Existing(kEmploymentPeriod);
+    if (!records) return;
+    auto* periods = static_cast<const velk_data::IEmploymentPeriods*>(
+        RecordTypeOf(kEmploymentPeriod)->asInterface(records));
+    // An employee has a handful of intervals: they fit on the stack.
+    constexpr uint32_t kOnStack = 16;
+    uint32_t startsOnStack[kOnStack], endsOnStack[kOnStack];
+    std::vector<uint32_t> startsOnHeap, endsOnHeap;
+    uint32_t* starts = startsOnStack;
+    uint32_t* ends = endsOnStack;
+    const uint32_t count = periods->CountEmploymentIntervals(start, end);
+    if (count > kOnStack) {
+      startsOnHeap.resize(count);
+      endsOnHeap.resize(count);
+      starts = startsOnHeap.data();
+      ends = endsOnHeap.data();
+    }
+    periods->GetEmploymentIntervals(starts, ends, start, end);
+    for (uint32_t i = 0; i < count; ++i) visit(starts[i], ends[i]);
+  }
+};
+
+// Records ordered by date alone. start 0 reads from the first record, end 0 to the last.
+template <class Derived, class Interface, class Item>
+class CDatedRecords : public CEmployeeRecords<Derived, Interface, Item> {
+ public:
+  using ItemInterface = typename Item::InterfaceType;
+  using CEmployeeRecords<Derived, Interface, Item>::CEmployeeRecords;
+
+  uint32_t CountInRange(uint32_t start, uint32_t end) const override {
+    return GetInRange(nullptr, start, end);
+  }
+  uint32_t GetInRange(ItemInterface** out, uint32_t start, uint32_t end) const override {
+    if (end == 0) return this->CopyFrom({start}, out);
+    return this->CopyRange({start}, {end + 1}, out);
+  }
+  ItemInterface* FindOnDate(uint32_t day) const override {
+    auto it = this->Items().lower_bound(std::make_tuple(day));
+    return it != this->Items().end() && (*it)->GetDate() == day ? *it : nullptr;
+  }
+  uint32_t CountInEmployment(uint32_t start, uint32_t end) const override {
+    return GetInEmployment(nullptr, start, end);
+  }
+  // The records of each employment interval clipped to [start, end], interval after interval.
+  uint32_t GetInEmployment(ItemInterface** out, uint32_t start, uint32_t end) const override {
+    uint32_t n = 0;
+    if (this->Items().empty()) return 0;
+    this->ForEachEmploymentInterval(start, end, [&](uint32_t from, uint32_t to) {
+      n += GetInRange(out ? out + n : nullptr, from, to);
+    });
+    return n;
+  }
+};
