@@ -16,8 +16,12 @@
 #include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/absence.h"
 #include "records/booking.h"
+#include "records/custom_shift.h"
 #include "records/employment_period.h"
+#include "records/fixed_shift.h"
+#include "records/modified_shift.h"
 #include "records/overtime.h"
 #include "users/employee_access.h"
 #include "users/group_access.h"
@@ -80,9 +84,38 @@ constexpr const char16_t* kSample<CGroupAccess> =
 template <>
 constexpr const char16_t* kSample<CEmployeeAccess> =
     uR"({"id":4,"collaborator_id":9,"permissions":"none"})";
+template <>
+constexpr const char16_t* kSample<CAbsence> =
+    uR"({"id":4,"employee_id":1,"leave_type_id":2,"date":"2026-03-02","time_of_day":3,
+         "start_at":"22:00","end_at":"02:00","plan_type":-2})";
+template <>
+constexpr const char16_t* kSample<CFixedShift> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"workplace_id":5,"date":"2026-03-02",
+         "plan_type":1})";
+template <>
+constexpr const char16_t* kSample<CModifiedShift> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"date":"2026-03-02","part_count":2,
+         "start_at_0":"06:00","end_at_0":"10:00","start_at_1":"22:00","end_at_1":"02:00",
+         "actual_hours":8.25,"plan_type":1})";
+template <>
+constexpr const char16_t* kSample<CCustomShift> =
+    uR"({"id":4,"employee_id":1,"workplace_id":5,"date":"2026-03-02","name":"Visit",
+         "color_bar":"00FF80","part_count":3,"end_at_2":"23:15","actual_hours":1.5,
+         "no_surcharge":true})";
 
-// Records are read into the collections of employee 1 or group 1.
-constexpr const char16_t* kOwners = uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},)";
+// Records are read into the collections of employee 1 or group 1, and may refer to leave type 2,
+// shift type 3 and workplace 5.
+constexpr const char16_t* kOwners =
+    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
+        "shift_type":{"cu":[{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
+
+// A new absence names no leave type, which it writes as 0, an id that names none: it gets one
+// to be read back.
+template <class Interface>
+void Complete(Interface*, CData&) {}
+void Complete(velk_data::IAbsence* absence, CData& data) {
+  absence->SetLeaveType(data.GetLeaveTypes()->FindById(2));
+}
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
@@ -122,12 +155,17 @@ using ItemTypes = ::testing::Types<
     CNote,
     CUserSetting,
     CGroupAccess,
-    CEmployeeAccess>;
+    CEmployeeAccess,
+    CAbsence,
+    CFixedShift,
+    CModifiedShift,
+    CCustomShift>;
 // clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
   auto* item = this->Items()->CreateItem();
+  Complete(item, this->data);
   EXPECT_EQ(item->GetId(), -1);
   EXPECT_EQ(item->GetCollection(), this->Items());
   EXPECT_EQ(this->Items()->GetCount(), 0u);
