@@ -7,6 +7,24 @@
 #include "data/type_codes.h"
 #include "master/employee.h"
 #include "master/group_iterator.h"
+#include "records/leave_ban.h"
+#include "records/shift_requirement.h"
+#include "records/special_period.h"
+#include "records/special_shift_requirement.h"
+#include "records/special_weekday_requirement.h"
+
+namespace {
+
+// The records of Records of group and of each parent up to the root; nothing for a group
+// outside the tree. Inside the tree the parent chain ends at the root.
+template <class Records, class Item>
+void CollectUp(const CGroup* group, std::vector<Item*>& out, uint32_t from, uint32_t to) {
+  if (!group->IsInTree()) return;
+  for (const velk_data::IGroup* up = group; up; up = up->GetParentGroup())
+    static_cast<const CGroup*>(up)->CollectOwn<Records>(out, from, to);
+}
+
+}  // namespace
 
 bool CGroup::IsWithin(const velk_data::IGroup* other) const {
   if (!m_isInTree) return false;
@@ -55,9 +73,59 @@ int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to)
   return largest;
 }
 
+uint32_t CGroup::DayIndex(uint32_t day) const { return Root()->IsHoliday(day) ? 7 : day % 7; }
+
 int32_t CGroup::GetRequirementOnDate(uint32_t day) const {
-  // Special weekday requirements, once held, override the stored value of the day.
-  return m_requirements[Root()->IsHoliday(day) ? 7 : day % 7];
+  const uint32_t index = DayIndex(day);
+  std::vector<CSpecialWeekdayRequirement*> special;
+  CollectOwn<CSpecialWeekdayRequirements>(special, day, day);
+  if (special.empty()) return m_requirements[index];
+  // Overlapping special requirements: the greatest number of the day counts.
+  int32_t largest = special.front()->GetRequirement(index);
+  for (const CSpecialWeekdayRequirement* requirement : special)
+    largest = std::max(largest, requirement->GetRequirement(index));
+  return largest;
+}
+
+int32_t CGroup::GetShiftRequirement(uint32_t day, velk_data::IShiftType* type,
+                                    int32_t* second) const {
+  int32_t minimum = 0, maximum = -1;
+  velk_data::ISpecialShiftRequirement* special = nullptr;
+  if (auto* dated =
+          static_cast<const CSpecialShiftRequirements*>(Existing(kSpecialShiftRequirement)))
+    special = dated->FindRequirement(day, type);
+  if (special) {
+    minimum = special->GetMinimum();
+    maximum = special->GetMaximum();
+  } else if (auto* weekly = static_cast<const CShiftRequirements*>(Existing(kShiftRequirement))) {
+    if (velk_data::IShiftRequirement* requirement =
+            weekly->FindRequirement(static_cast<int32_t>(DayIndex(day)), type)) {
+      minimum = requirement->GetMinimum();
+      maximum = requirement->GetMaximum();
+    }
+  }
+  if (second) *second = maximum;
+  return minimum;
+}
+
+uint32_t CGroup::GetSpecialPeriodsUp(velk_data::ISpecialPeriod** out, uint32_t from,
+                                     uint32_t to) const {
+  std::vector<CSpecialPeriod*> periods;
+  CollectUp<CSpecialPeriods>(this, periods, from, to);
+  return CopyGathered(periods, out);
+}
+
+uint32_t CGroup::GetLeaveBansUp(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const {
+  std::vector<CLeaveBan*> bans;
+  CollectUp<CLeaveBans>(this, bans, from, to);
+  return CopyGathered(bans, out);
+}
+
+bool CGroup::IsLeaveBanned(uint32_t day, int32_t filter) const {
+  std::vector<CLeaveBan*> bans;
+  CollectUp<CLeaveBans>(this, bans, day, day);
+  return std::any_of(bans.begin(), bans.end(),
+                     [filter](const CLeaveBan* ban) { return ban->Bars(filter); });
 }
 
 const std::vector<velk_data::IGroup*>& CGroup::Subtree() const {
