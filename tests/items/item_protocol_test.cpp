@@ -15,6 +15,12 @@
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/leave_ban.h"
+#include "records/shift_requirement.h"
+#include "records/shift_type_restriction.h"
+#include "records/special_period.h"
+#include "records/special_shift_requirement.h"
+#include "records/special_weekday_requirement.h"
 #include "users/user_profile.h"
 
 namespace {
@@ -49,26 +55,64 @@ template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
 
+template <>
+constexpr const char16_t* kSample<CShiftRequirement> =
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"weekday":7,"minimum":2,"maximum":3})";
+template <>
+constexpr const char16_t* kSample<CSpecialShiftRequirement> =
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"date":"2026-12-24","minimum":2})";
+template <>
+constexpr const char16_t* kSample<CSpecialWeekdayRequirement> =
+    uR"({"id":4,"group_id":1,"description":"Winter","start":"2026-12-01","holiday_requirement":3})";
+template <>
+constexpr const char16_t* kSample<CLeaveBan> =
+    uR"({"id":4,"group_id":1,"filter":0,"start":"2026-12-01","end":"2026-12-24"})";
+template <>
+constexpr const char16_t* kSample<CSpecialPeriod> =
+    uR"({"id":4,"group_id":1,"name":"Advent","end":"2026-12-24","color":"102030"})";
+template <>
+constexpr const char16_t* kSample<CShiftTypeRestriction> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":1,"weekday":3,"restriction":2})";
+
+// Records live in the collection of their owner, group 1 or employee 1.
+template <class Item>
+constexpr bool kIsRecord = item_detail::HasOwnerKey<Item>::value;
+constexpr const char16_t* kOwners =
+    uR"("group":{"cu":[{"id":1}]},"employee":{"cu":[{"id":1}]},"shift_type":{"cu":[{"id":1}]})";
+
 template <class Item>
 class ItemProtocolTest : public ModelTest {
  protected:
   using Interface = typename Item::InterfaceType;
+  void SetUp() override {
+    if constexpr (kIsRecord<Item>) Load((u"{" + std::u16string(kOwners) + u"}").c_str());
+  }
   typename Item::Collection* Items() const {
-    return dynamic_cast<typename Item::Collection*>(
-        data.MasterCollection(TypeCodeOf(Item::kTypeName)));
+    if constexpr (kIsRecord<Item>) {
+      using Owner = typename Item::Collection::OwnerType;
+      auto* owner =
+          static_cast<Owner*>(data.MasterCollection(TypeCodeOf(Owner::kTypeName))->FindItem(1));
+      return owner->template Typed<typename Item::Collection>(TypeCodeOf(Item::kTypeName));
+    } else {
+      return dynamic_cast<typename Item::Collection*>(
+          data.MasterCollection(TypeCodeOf(Item::kTypeName)));
+    }
   }
   static void Read(Interface* item, const char16_t* json) {
     static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
   }
   Interface* LoadSample() {
-    Load((u"{\"" + std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+    Load((u"{" + (kIsRecord<Item> ? kOwners + std::u16string(u",") : u"") + u"\"" +
+          std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
              .c_str());
     return Items()->FindById(4);
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CUserSpecification>;
+using ItemTypes =
+    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
+                     CGroup, CUserSpecification, CShiftRequirement, CSpecialShiftRequirement,
+                     CSpecialWeekdayRequirement, CLeaveBan, CSpecialPeriod, CShiftTypeRestriction>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
