@@ -1,8 +1,10 @@
 #include "records/record_types.h"
 
 #include "data/type_codes.h"
+#include "records/booking.h"
 #include "records/employment_period.h"
 #include "records/leave_ban.h"
+#include "records/overtime.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
 #include "records/special_period.h"
@@ -41,9 +43,9 @@ const RecordType kRows[] = {
     kNotHeld,                            // fixed_shift
     kNotHeld,                            // modified_shift
     kNotHeld,                            // custom_shift
-    kNotHeld,                            // note
-    kNotHeld,                            // booking
-    kNotHeld,                            // overtime
+    Row<CNotes>(),                       // note
+    Row<CBookings>(),                    // booking
+    Row<COvertimes>(),                   // overtime
     kNotHeld,                            // shift_cycle_assignment
     kNotHeld,                            // leave_entitlement
     Row<CShiftTypeRestrictions>(),       // shift_type_restriction

@@ -15,7 +15,10 @@
 #include "master/surcharge_type.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/booking.h"
+#include "records/employment_period.h"
 #include "records/leave_ban.h"
+#include "records/overtime.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
 #include "records/special_period.h"
@@ -54,7 +57,18 @@ constexpr const char16_t* kSample<CGroup> =
 template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
-
+template <>
+constexpr const char16_t* kSample<CEmploymentPeriod> =
+    uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":null,"description":"Nurse"})";
+template <>
+constexpr const char16_t* kSample<CBooking> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":7.5,"account":2,"description":"x"})";
+template <>
+constexpr const char16_t* kSample<COvertime> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":1.5})";
+template <>
+constexpr const char16_t* kSample<CNote> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
 template <>
 constexpr const char16_t* kSample<CShiftRequirement> =
     uR"({"id":4,"group_id":1,"shift_type_id":1,"weekday":7,"minimum":2,"maximum":3})";
@@ -74,36 +88,26 @@ template <>
 constexpr const char16_t* kSample<CShiftTypeRestriction> =
     uR"({"id":4,"employee_id":1,"shift_type_id":1,"weekday":3,"restriction":2})";
 
-// Records live in the collection of their owner, group 1 or employee 1.
-template <class Item>
-constexpr bool kIsRecord = item_detail::HasOwnerKey<Item>::value;
+// Records are read into the collections of employee 1 or group 1; some name shift type 1.
 constexpr const char16_t* kOwners =
-    uR"("group":{"cu":[{"id":1}]},"employee":{"cu":[{"id":1}]},"shift_type":{"cu":[{"id":1}]})";
+    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"shift_type":{"cu":[{"id":1}]},)";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
  protected:
   using Interface = typename Item::InterfaceType;
-  void SetUp() override {
-    if constexpr (kIsRecord<Item>) Load((u"{" + std::u16string(kOwners) + u"}").c_str());
-  }
+  static int32_t Code() { return TypeCodeOf(Item::kTypeName); }
+  static std::u16string Owners() { return IsMasterCode(Code()) ? u"" : kOwners; }
+  void SetUp() override { Load((u"{" + Owners() + u"\"debug_info\":{}}").c_str()); }
   typename Item::Collection* Items() const {
-    if constexpr (kIsRecord<Item>) {
-      using Owner = typename Item::Collection::OwnerType;
-      auto* owner =
-          static_cast<Owner*>(data.MasterCollection(TypeCodeOf(Owner::kTypeName))->FindItem(1));
-      return owner->template Typed<typename Item::Collection>(TypeCodeOf(Item::kTypeName));
-    } else {
-      return dynamic_cast<typename Item::Collection*>(
-          data.MasterCollection(TypeCodeOf(Item::kTypeName)));
-    }
+    return dynamic_cast<typename Item::Collection*>(
+        IsMasterCode(Code()) ? data.MasterCollection(Code()) : data.RecordsOfOwner(Code(), 1));
   }
   static void Read(Interface* item, const char16_t* json) {
     static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
   }
   Interface* LoadSample() {
-    Load((u"{" + (kIsRecord<Item> ? kOwners + std::u16string(u",") : u"") + u"\"" +
-          std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+    Load((u"{" + Owners() + u"\"" + Item::kTypeName + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
              .c_str());
     return Items()->FindById(4);
   }
@@ -111,8 +115,9 @@ class ItemProtocolTest : public ModelTest {
 
 using ItemTypes =
     ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
-                     CGroup, CUserSpecification, CShiftRequirement, CSpecialShiftRequirement,
-                     CSpecialWeekdayRequirement, CLeaveBan, CSpecialPeriod, CShiftTypeRestriction>;
+                     CGroup, CUserSpecification, CEmploymentPeriod, CBooking, COvertime, CNote,
+                     CShiftRequirement, CSpecialShiftRequirement, CSpecialWeekdayRequirement,
+                     CLeaveBan, CSpecialPeriod, CShiftTypeRestriction>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
