@@ -10,18 +10,13 @@
 #include <tuple>
 #include <vector>
 
-#include "items/item.h"
-#include "items/ordered_items.h"
-#include "master/group.h"
+#include "records/group_record.h"
 
 template <class Derived, class Interface, class CollectionInterface>
-class CGroupPeriod : public CItem<Derived, Interface, CollectionInterface> {
+class CGroupPeriod : public CGroupRecord<Derived, Interface, CollectionInterface> {
  public:
-  static constexpr const char16_t* kOwnerKey = u"group_id";
+  using CGroupRecord<Derived, Interface, CollectionInterface>::CGroupRecord;
 
-  using CItem<Derived, Interface, CollectionInterface>::CItem;
-
-  velk_data::IGroup* GetGroup() const override { return this->Holder(); }
   uint32_t GetStart() const override { return m_start; }
   void SetStart(uint32_t date) override { m_start = date; }
   uint32_t GetEnd() const override { return m_end; }
@@ -48,14 +43,11 @@ class CGroupPeriod : public CItem<Derived, Interface, CollectionInterface> {
 };
 
 template <class Derived, class Interface, class Item>
-class CGroupPeriods : public COrderedItems<Derived, Interface, Item, CGroup> {
-  using Base = COrderedItems<Derived, Interface, Item, CGroup>;
-
+class CGroupPeriods : public CGroupRecords<Derived, Interface, Item> {
  public:
-  using Base::Base;
-  using typename Base::ItemInterface;
+  using ItemInterface = typename Item::InterfaceType;
+  using CGroupRecords<Derived, Interface, Item>::CGroupRecords;
 
-  velk_data::IGroup* GetGroup() const override { return this->OwnerItem(); }
   uint32_t CountInRange(uint32_t start, uint32_t end) const override {
     return GetInRange(nullptr, start, end);
   }

@@ -6,22 +6,20 @@
 #include <cstdint>
 #include <tuple>
 
-#include "items/item.h"
-#include "items/ordered_items.h"
-#include "master/group.h"
+#include "records/group_record.h"
 #include "records/shift_type_record.h"
 #include "velk_data/requirements.h"
 
 // What both requirement records share: the group, the shift type and the two numbers. A
 // maximum below 0 means none; it is written as null, and null reads as -1.
 template <class Derived, class Interface, class CollectionInterface>
-class CStaffRequirement : public CShiftTypeRecord<Derived, Interface, CollectionInterface> {
+class CStaffRequirement
+    : public CShiftTypeRecord<CGroupRecord<Derived, Interface, CollectionInterface>> {
+  using Base = CShiftTypeRecord<CGroupRecord<Derived, Interface, CollectionInterface>>;
+
  public:
-  static constexpr const char16_t* kOwnerKey = u"group_id";
+  using Base::Base;
 
-  using CShiftTypeRecord<Derived, Interface, CollectionInterface>::CShiftTypeRecord;
-
-  velk_data::IGroup* GetGroup() const override { return this->Holder(); }
   int32_t GetMinimum() const override { return m_minimum; }
   void SetMinimum(int32_t minimum) override { m_minimum = minimum; }
   int32_t GetMaximum() const override { return m_maximum; }
@@ -32,8 +30,8 @@ class CStaffRequirement : public CShiftTypeRecord<Derived, Interface, Collection
   // The shift type is looked up whenever the member is there: 0 or an unknown id fails.
   template <class A, class S>
   static void ShiftTypeField(A& ar, S& s) {
-    CShiftTypeRecord<Derived, Interface, CollectionInterface>::ShiftTypeField(
-        ar, s, RefRead::kPresent, u"Unknown shift type id for shift requirement.\t");
+    Base::ShiftTypeField(ar, s, RefRead::kPresent,
+                         u"Unknown shift type id for shift requirement.\t");
   }
   template <class A, class S>
   static void LimitFields(A& ar, S& s) {
@@ -85,13 +83,12 @@ class CShiftRequirement : public CStaffRequirement<CShiftRequirement, velk_data:
   int32_t m_weekday = 0;
 };
 
-class CShiftRequirements : public COrderedItems<CShiftRequirements, velk_data::IShiftRequirements,
-                                                CShiftRequirement, CGroup> {
+class CShiftRequirements
+    : public CGroupRecords<CShiftRequirements, velk_data::IShiftRequirements, CShiftRequirement> {
  public:
   static constexpr int32_t kCode = kShiftRequirement;
-  using COrderedItems::COrderedItems;
+  using CGroupRecords::CGroupRecords;
 
-  velk_data::IGroup* GetGroup() const override { return OwnerItem(); }
   velk_data::IShiftRequirement* FindRequirement(int32_t weekday,
                                                 velk_data::IShiftType* shiftType) const override;
 };

@@ -8,13 +8,13 @@
 #include <set>
 
 #include "data/data.h"
-#include "items/item.h"
 #include "master/shift_type.h"
 
-template <class Derived, class Interface, class CollectionInterface>
-class CShiftTypeRecord : public CItem<Derived, Interface, CollectionInterface> {
+// Base is the record shape of the owner (CGroupRecord<...> or CEmployeeRecord<...>).
+template <class Base>
+class CShiftTypeRecord : public Base {
  public:
-  using CItem<Derived, Interface, CollectionInterface>::CItem;
+  using Base::Base;
 
   velk_data::IShiftType* GetShiftType() const override { return m_shiftType; }
   void SetShiftType(velk_data::IShiftType* shiftType) override {

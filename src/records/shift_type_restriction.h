@@ -6,26 +6,23 @@
 #include <cstdint>
 #include <tuple>
 
-#include "items/item.h"
-#include "items/ordered_items.h"
-#include "master/employee.h"
+#include "records/employee_record.h"
 #include "records/shift_type_record.h"
 #include "velk_data/requirements.h"
 
 class CShiftTypeRestrictions;
 
 class CShiftTypeRestriction
-    : public CShiftTypeRecord<CShiftTypeRestriction, velk_data::IShiftTypeRestriction,
-                              velk_data::IShiftTypeRestrictions> {
+    : public CShiftTypeRecord<
+          CEmployeeRecord<CShiftTypeRestriction, velk_data::IShiftTypeRestriction,
+                          velk_data::IShiftTypeRestrictions>> {
  public:
   static constexpr const char16_t* kTypeName = u"shift_type_restriction";
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
   using Collection = CShiftTypeRestrictions;
   static constexpr int32_t kExcludedFromCycles = 2;
 
   using CShiftTypeRecord::CShiftTypeRecord;
 
-  velk_data::IEmployee* GetEmployee() const override;
   int32_t GetWeekday() const override { return m_weekday; }
   void SetWeekday(int32_t weekday) override { m_weekday = weekday; }
   int32_t GetRestriction() const override { return m_restriction; }
@@ -48,13 +45,12 @@ class CShiftTypeRestriction
 };
 
 class CShiftTypeRestrictions
-    : public COrderedItems<CShiftTypeRestrictions, velk_data::IShiftTypeRestrictions,
-                           CShiftTypeRestriction, CEmployee> {
+    : public CEmployeeRecords<CShiftTypeRestrictions, velk_data::IShiftTypeRestrictions,
+                              CShiftTypeRestriction> {
  public:
   static constexpr int32_t kCode = kShiftTypeRestriction;
-  using COrderedItems::COrderedItems;
+  using CEmployeeRecords::CEmployeeRecords;
 
-  velk_data::IEmployee* GetEmployee() const override;
   velk_data::IShiftTypeRestriction* FindRestriction(velk_data::IShiftType* shiftType,
                                                     int32_t weekday) const override {
     return FirstWithKey(Items(), Key{CShiftTypeRestriction::Identity(shiftType), weekday});

@@ -36,13 +36,12 @@ class CSpecialShiftRequirement
 };
 
 class CSpecialShiftRequirements
-    : public COrderedItems<CSpecialShiftRequirements, velk_data::ISpecialShiftRequirements,
-                           CSpecialShiftRequirement, CGroup> {
+    : public CGroupRecords<CSpecialShiftRequirements, velk_data::ISpecialShiftRequirements,
+                           CSpecialShiftRequirement> {
  public:
   static constexpr int32_t kCode = kSpecialShiftRequirement;
-  using COrderedItems::COrderedItems;
+  using CGroupRecords::CGroupRecords;
 
-  velk_data::IGroup* GetGroup() const override { return OwnerItem(); }
   uint32_t CountInRange(uint32_t start, uint32_t end) const override {
     return GetInRange(nullptr, start, end);
   }
