@@ -15,6 +15,7 @@
 #include "master/leave_type.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
+#include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "records/record_types.h"
 #include "users/user_profile.h"
@@ -27,6 +28,7 @@ CData::CData() : m_intake(new CDataIntake(this)) {
   // One line per collection, in registration order.
   m_userSpecifications = Register(new CUserSpecifications(this));
   m_holidays = Register(new CHolidays(this));
+  m_workingTimeModels = Register(new CWorkingTimeModels(this));
   m_groups = Register(new CGroups(this));
   m_employees = Register(new CEmployees(this));
   m_leaveTypes = Register(new CLeaveTypes(this));
@@ -95,7 +97,7 @@ velk_data::IUserSettings* CData::GetUserSettings() const { return nullptr; }
 velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return nullptr; }
 velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return nullptr; }
 velk_data::IHolidays* CData::GetHolidays() const { return m_holidays; }
-velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return nullptr; }
+velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return m_workingTimeModels; }
 velk_data::IGroups* CData::GetGroups() const { return m_groups; }
 velk_data::IEmployees* CData::GetEmployees() const { return m_employees; }
 velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return m_leaveTypes; }
@@ -110,6 +112,8 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
       return m_userSpecifications;
     case kHoliday:
       return m_holidays;
+    case kWorkingTimeModel:
+      return m_workingTimeModels;
     case kGroup:
       return m_groups;
     case kEmployee:

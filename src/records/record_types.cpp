@@ -3,7 +3,10 @@
 #include "data/type_codes.h"
 #include "records/booking.h"
 #include "records/employment_period.h"
+#include "records/individual_working_time.h"
 #include "records/leave_ban.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
 #include "records/overtime.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
@@ -33,26 +36,46 @@ constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
-    Row<CSpecialPeriods>(),              // special_period
-    Row<CShiftRequirements>(),           // shift_requirement
-    Row<CSpecialShiftRequirements>(),    // special_shift_requirement
-    Row<CSpecialWeekdayRequirements>(),  // special_weekday_requirement
-    Row<CLeaveBans>(),                   // leave_ban
-    kNotHeld,                            // membership
-    kNotHeld,                            // absence
-    kNotHeld,                            // fixed_shift
-    kNotHeld,                            // modified_shift
-    kNotHeld,                            // custom_shift
-    Row<CNotes>(),                       // note
-    Row<CBookings>(),                    // booking
-    Row<COvertimes>(),                   // overtime
-    kNotHeld,                            // shift_cycle_assignment
-    kNotHeld,                            // leave_entitlement
-    Row<CShiftTypeRestrictions>(),       // shift_type_restriction
-    Row<CEmploymentPeriods>(),           // employment_period
-    kNotHeld,                            // individual_working_time
-    kNotHeld,                            // shift_cycle_element
-    kNotHeld,                            // shift_cycle_exception
+    // special_period
+    Row<CSpecialPeriods>(),
+    // shift_requirement
+    Row<CShiftRequirements>(),
+    // special_shift_requirement
+    Row<CSpecialShiftRequirements>(),
+    // special_weekday_requirement
+    Row<CSpecialWeekdayRequirements>(),
+    // leave_ban
+    Row<CLeaveBans>(),
+    // membership
+    Row<CMemberships>(),
+    // absence
+    kNotHeld,
+    // fixed_shift
+    kNotHeld,
+    // modified_shift
+    kNotHeld,
+    // custom_shift
+    kNotHeld,
+    // note
+    Row<CNotes>(),
+    // booking
+    Row<CBookings>(),
+    // overtime
+    Row<COvertimes>(),
+    // shift_cycle_assignment
+    kNotHeld,
+    // leave_entitlement
+    Row<CLeaveEntitlements>(),
+    // shift_type_restriction
+    Row<CShiftTypeRestrictions>(),
+    // employment_period
+    Row<CEmploymentPeriods>(),
+    // individual_working_time
+    Row<CIndividualWorkingTimes>(),
+    // shift_cycle_element
+    kNotHeld,
+    // shift_cycle_exception
+    kNotHeld,
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == kShiftCycleException - kSpecialPeriod + 1);
 

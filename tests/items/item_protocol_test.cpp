@@ -13,6 +13,7 @@
 #include "master/leave_type.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
+#include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
 #include "records/booking.h"
@@ -54,6 +55,9 @@ constexpr const char16_t* kSample<CEmployee> =
 template <>
 constexpr const char16_t* kSample<CGroup> =
     uR"({"id":4,"position":7,"name":"Ward","friday_requirement":3,"color_schedule_bk":"010203"})";
+template <>
+constexpr const char16_t* kSample<CWorkingTimeModel> =
+    uR"({"id":4,"position":7,"name":"Part time","basic_type":2,"weekly_hours":20,"workdays":"111"})";
 template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
@@ -115,9 +119,9 @@ class ItemProtocolTest : public ModelTest {
 
 using ItemTypes =
     ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
-                     CGroup, CUserSpecification, CEmploymentPeriod, CBooking, COvertime, CNote,
-                     CShiftRequirement, CSpecialShiftRequirement, CSpecialWeekdayRequirement,
-                     CLeaveBan, CSpecialPeriod, CShiftTypeRestriction>;
+                     CGroup, CWorkingTimeModel, CUserSpecification, CEmploymentPeriod, CBooking,
+                     COvertime, CNote, CShiftRequirement, CSpecialShiftRequirement,
+                     CSpecialWeekdayRequirement, CLeaveBan, CSpecialPeriod, CShiftTypeRestriction>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
