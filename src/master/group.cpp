@@ -63,9 +63,12 @@ velk_data::IGroupIterator* CGroup::CreateIterator(const char16_t* localeName) {
 }
 
 int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to) const {
+  // The special requirements of the range are gathered once; each day then picks its own.
+  std::vector<CSpecialWeekdayRequirement*> special;
+  CollectOwn<CSpecialWeekdayRequirements>(special, from, to);
   int32_t largest = 0;
   for (uint32_t day = from; day <= to; ++day) {
-    const int32_t value = GetRequirementOnDate(day);
+    const int32_t value = RequirementOn(day, special);
     if (out) out[day - from] = value;
     if (day == from || value > largest) largest = value;
     if (day == UINT32_MAX) break;
@@ -76,15 +79,25 @@ int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to)
 uint32_t CGroup::DayIndex(uint32_t day) const { return Root()->IsHoliday(day) ? 7 : day % 7; }
 
 int32_t CGroup::GetRequirementOnDate(uint32_t day) const {
-  const uint32_t index = DayIndex(day);
   std::vector<CSpecialWeekdayRequirement*> special;
   CollectOwn<CSpecialWeekdayRequirements>(special, day, day);
-  if (special.empty()) return m_requirements[index];
-  // Overlapping special requirements: the greatest number of the day counts.
-  int32_t largest = special.front()->GetRequirement(index);
-  for (const CSpecialWeekdayRequirement* requirement : special)
-    largest = std::max(largest, requirement->GetRequirement(index));
-  return largest;
+  return RequirementOn(day, special);
+}
+
+int32_t CGroup::RequirementOn(uint32_t day,
+                              const std::vector<CSpecialWeekdayRequirement*>& special) const {
+  const uint32_t index = DayIndex(day);
+  // Where special requirements cover the day, the greatest of their numbers counts, even when
+  // it is below the group's own.
+  bool covered = false;
+  int32_t largest = 0;
+  for (const CSpecialWeekdayRequirement* requirement : special) {
+    if (!requirement->Overlaps(day, day)) continue;
+    const int32_t value = requirement->GetRequirement(index);
+    largest = covered ? std::max(largest, value) : value;
+    covered = true;
+  }
+  return covered ? largest : m_requirements[index];
 }
 
 int32_t CGroup::GetShiftRequirement(uint32_t day, velk_data::IShiftType* type,

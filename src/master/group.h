@@ -21,6 +21,7 @@
 #include "velk_data/groups.h"
 
 class CGroups;
+class CSpecialWeekdayRequirement;
 
 class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
                public CRecordHolder<CGroup, kSpecialPeriod, kLeaveBan> {
@@ -171,6 +172,9 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   }
   // The day index of day: 7 on a holiday, else 0 Monday .. 6 Sunday.
   uint32_t DayIndex(uint32_t day) const;
+  // The staff needed on day, given special weekday requirements that include those of day.
+  int32_t RequirementOn(uint32_t day,
+                        const std::vector<CSpecialWeekdayRequirement*>& special) const;
   // Appends this group's own records of Records that overlap [from, to].
   template <class Records, class Item>
   void CollectOwn(std::vector<Item*>& out, uint32_t from, uint32_t to) const {

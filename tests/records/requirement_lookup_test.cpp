@@ -102,11 +102,13 @@ TEST_F(RequirementLookupTest, GreatestSpecialWeekdayRequirementOverTheGroupsOwn)
   // Open end: every Monday from 4 January 2027 on.
   EXPECT_EQ(group->GetRequirementOnDate(velk_date_time::TDate::FromYMD(6, 7, 2027).m_day), 9);
 
-  int32_t days[3] = {-1, -1, -1};
-  EXPECT_EQ(group->GetRequirementsInRange(days, Dec(10), Dec(12)), 2);
-  EXPECT_EQ(days[0], 0);
-  EXPECT_EQ(days[1], 2);
-  EXPECT_EQ(days[2], 0);
+  // 27 November to 18 December: days before, inside one and inside both special periods.
+  std::vector<int32_t> days(22, -1);
+  EXPECT_EQ(group->GetRequirementsInRange(days.data(), Dec(11) - 14, Dec(18)), 7);
+  EXPECT_EQ(days[0], 4);
+  EXPECT_EQ(days[13], 0);  // Thursday 10 December
+  EXPECT_EQ(days[14], 2);
+  EXPECT_EQ(days[21], 7);
 
   velk_data::ISpecialWeekdayRequirements* special = group->GetSpecialWeekdayRequirements();
   EXPECT_EQ(special->CountInRange(0, 0), 3u);
