@@ -18,6 +18,10 @@ TEST_F(CycleTest, JsonFormsWriteOwnersAndNullWorkplace) {
   EXPECT_EQ(data.MasterCollection(5), static_cast<CShiftCycles*>(data.GetShiftCycles()));
   EXPECT_EQ(Narrow(weekly->ToJSON()),
             R"({"hidden": false,"id": 1,"length": 2,"name": "","position": 0,"unit": 1})");
+  velk_data::IShiftCycle* made = data.GetShiftCycles()->CreateItem();
+  EXPECT_EQ(Narrow(made->ToJSON()),
+            R"({"hidden": false,"length": 1,"name": "","position": 0,"unit": 1})");
+  made->Release();
   velk_data::IShiftCycleElements* elements = weekly->GetElements();
   EXPECT_EQ(elements->GetShiftCycle(), weekly);
   EXPECT_EQ(
@@ -34,11 +38,11 @@ TEST_F(CycleTest, JsonFormsWriteOwnersAndNullWorkplace) {
             R"({"date": "2026-01-08","id": 1,"plan_type": 2,"shift_cycle_assignment_id": 3})");
   EXPECT_EQ(exception->GetShiftCycle(), data.GetShiftCycles()->FindById(2));
 
-  velk_data::IShiftCycleException* made = daily->CreateException(kWednesday, 4);
-  EXPECT_EQ(made->GetAssignment(), daily);
+  velk_data::IShiftCycleException* free = daily->CreateException(kWednesday, 4);
+  EXPECT_EQ(free->GetAssignment(), daily);
   EXPECT_EQ(daily->GetExceptions()->GetCount(), 1u);  // free until inserted
-  EXPECT_EQ(made->GetPlanType(), 4);
-  made->Release();
+  EXPECT_EQ(free->GetPlanType(), 4);
+  free->Release();
 }
 
 TEST_F(CycleTest, ReadersCheckEveryReference) {
