@@ -1,5 +1,7 @@
 #include "tools/gen/planning_gen.h"
 
+#include "tools/gen/cycles_gen.h"
+
 #include <vector>
 
 namespace velk_gen {
@@ -661,9 +663,15 @@ std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, Messag
   text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 2900 : 1300) +
                65536);
   uint64_t items = Generator(seed, employees, text).Run(content);
+  if (content == Content::kEverything) {
+    const Sizes sizes{};
+    items += AppendShiftCycles(text, seed, {employees, sizes.shiftTypes, sizes.workplaces});
+  }
   if (stats) stats->items = items;
   return text;
 }
+
+std::u16string GeneratedDate(uint32_t day) { return Emitter::DateText(day); }
 
 std::string ToUtf8(const std::u16string& text) {
   std::string out;
