@@ -11,7 +11,7 @@ TEST_F(ModelTest, GeneratedCyclesLoadAndExpand) {
   std::u16string message =
       velk_gen::GeneratePlanningMessage(3, 200, nullptr, velk_gen::Content::kMasterData);
   ASSERT_GT(velk_gen::AppendShiftCycles(message, 3, {200, 24, 16}), 200u);
-  Load(message.c_str());
+  Load(message.c_str(), false);  // sorted by type: cycles before their elements
   ASSERT_EQ(data.GetShiftCycles()->GetCount(), 16u);
   uint32_t shifts = 0, exceptions = 0;
   for (uint32_t i = 0; i < 200; ++i) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cycle_fixture.h"
+#include "data/type_codes.h"
 
 namespace {
 
@@ -61,6 +62,19 @@ TEST_F(CycleTest, ExceptionsRemoveTheShiftOfTheirPlanTypeOnly) {
   EXPECT_EQ(exceptions->CountInPeriod(kWednesday, kWednesday + 18, 1), 0u);
   EXPECT_EQ(exceptions->GetAt(1)->GetEmployee(), data.GetEmployees()->FindById(1));
   EXPECT_EQ(Assignment(2, 2)->GetExceptions()->CountInPeriod(0, 0, 0), 0u);
+}
+
+TEST_F(CycleTest, RestrictionKindTwoKeepsTheShiftTypeOffThatDayIndex) {
+  if (!data.AcceptsType(kShiftTypeRestriction)) GTEST_SKIP() << "no shift type restrictions yet";
+  // Type 1 is barred on public holidays (day index 7); kind 1 on Mondays bars nothing.
+  LoadRota(
+      uR"(,"shift_type_restriction": {"cu": [
+      {"id": 1, "employee_id": 1, "shift_type_id": 1, "weekday": 7, "restriction": 2},
+      {"id": 2, "employee_id": 1, "shift_type_id": 1, "weekday": 0, "restriction": 1}]})");
+  EXPECT_EQ(
+      ShiftsOf(Assignment(1, 3), 0, 0),
+      (Shifts{{0, 12}, {1, 10}, {2, 11}, {3, 12}, {4, 10}, {5, 11}, {6, 12}, {9, 12}, {10, 10}}));
+  EXPECT_EQ(ShiftsOf(Assignment(1, 1), 0, 0).size(), 4u);
 }
 
 TEST_F(CycleTest, RangeRulesAndAssignmentsWithoutEndOrPattern) {
