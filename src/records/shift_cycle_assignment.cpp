@@ -71,9 +71,18 @@ uint32_t CShiftCycleAssignment::ForEachShift(uint32_t from, uint32_t to, int32_t
 
   uint32_t count = 0;
   int64_t cycleDay = int64_t{first} - m_start + m_cycle->Phase(m_start, m_startOffset);
+  // The pattern day is cycleDay rem period; it steps by one without a division, except while
+  // cycleDay is not above 0, where the truncating remainder does not simply count up.
+  int64_t position = cycleDay % period;
+  auto next = [&] {
+    if (++cycleDay <= 0)
+      position = cycleDay % period;
+    else if (++position == period)
+      position = 0;
+  };
   // 64-bit days: a range that ends on the last day number must not wrap.
-  for (uint64_t day = first; day <= last; ++day, ++cycleDay) {
-    CShiftCycleElement* element = elements->At(cycleDay % period);
+  for (uint64_t day = first; day <= last; ++day, next()) {
+    CShiftCycleElement* element = elements->At(position);
     CShiftType* type = element ? element->ShiftType() : nullptr;
     if (!type) continue;
     const uint32_t date = static_cast<uint32_t>(day);

@@ -17,11 +17,10 @@ void CShiftCycleElement::Assign(const velk_data::IShiftCycleElement* other) {
   SetWorkplace(other->GetWorkplace());
 }
 
-CShiftCycleElement* CShiftCycleElements::At(int64_t day) const {
-  if (!m_daysValid) BuildDays();
-  if (m_dense) {
-    const int64_t index = day - m_firstDay;
-    return index >= 0 && index < static_cast<int64_t>(m_days.size()) ? m_days[index] : nullptr;
+CShiftCycleElement* CShiftCycleElements::Search(int64_t day) const {
+  if (!m_daysValid) {
+    BuildDays();
+    if (m_dense) return At(day);
   }
   if (day < std::numeric_limits<int32_t>::min() || day > std::numeric_limits<int32_t>::max())
     return nullptr;

@@ -84,7 +84,13 @@ class CShiftCycleElements
 
   // The first element in collection order on cycle day day, or null; a table lookup once the
   // day table is built.
-  CShiftCycleElement* At(int64_t day) const;
+  CShiftCycleElement* At(int64_t day) const {
+    if (m_daysValid && m_dense) {
+      const int64_t index = day - m_firstDay;
+      return index >= 0 && index < static_cast<int64_t>(m_days.size()) ? m_days[index] : nullptr;
+    }
+    return Search(day);
+  }
 
   // Every change that can add, remove or move an element drops the day table.
   void Clear() override;
@@ -96,6 +102,7 @@ class CShiftCycleElements
 
  private:
   void BuildDays() const;
+  CShiftCycleElement* Search(int64_t day) const;
 
   // m_days[d - m_firstDay] is the element of cycle day d, for the days from the lowest to the
   // highest position; positions spread too thinly for a table are searched instead.

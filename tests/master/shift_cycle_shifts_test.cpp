@@ -19,6 +19,21 @@ TEST_F(CycleTest, WeeklyCycleIsAnchoredOnMondaysAndTheOffsetNamesTheWeek) {
   EXPECT_EQ(ShiftsOf(Assignment(1, 1), kWednesday + 20, kWednesday + 400), (Shifts{{26, 1}}));
 }
 
+TEST_F(CycleTest, NegativeOffsetTakesTheTruncatingRemainder) {
+  LoadRota(
+      uR"(,"shift_cycle_element": {"cu": [{"id": 3, "shift_cycle_id": 1, "position": -3,
+      "shift_type_id": 1}]},
+      "shift_cycle_assignment": {"cu": [{"id": 4, "employee_id": 2, "shift_cycle_id": 1,
+      "start": "2026-01-07", "end": "2026-02-06", "start_offset": -1}]})");
+  // Phase -1 * 7 + 2: the first days are cycle days -5 to -1, and day -3 has an element of its
+  // own; from the Monday on the days count up from 0.
+  EXPECT_EQ(ShiftsOf(Assignment(2, 4), 0, 0), (Shifts{{2, 3}, {5, 1}, {12, 2}, {19, 1}, {26, 2}}));
+  EXPECT_EQ(ShiftsOf(Assignment(2, 4), kWednesday + 3, 0).size(), 4u);
+  ASSERT_TRUE(Assignment(2, 4)->MoveStart(kWednesday + 1));
+  EXPECT_EQ(Assignment(2, 4)->GetStartOffset(), 1);  // day -4 is day 10 of the turn
+  EXPECT_EQ(ShiftsOf(Assignment(2, 4), 0, 0), (Shifts{{5, 1}, {12, 2}, {19, 1}, {26, 2}}));
+}
+
 TEST_F(CycleTest, DailyCycleSkipsHolidaysAndDaysWithoutParts) {
   LoadRota();
   // Offset 2: the start is day 2, the next day day 0. Element 11's type works neither at
