@@ -50,8 +50,7 @@ const Model& TheModel(benchmark::State& state) {
 }
 
 // GetShifts of every assignment over [from, to]; returns the number of shifts.
-uint64_t ExpandAll(const Model& model, uint32_t from, uint32_t to,
-                   std::vector<uint32_t>& dates,
+uint64_t ExpandAll(const Model& model, uint32_t from, uint32_t to, std::vector<uint32_t>& dates,
                    std::vector<velk_data::IShiftCycleElement*>& elements) {
   uint64_t shifts = 0;
   for (velk_data::IShiftCycleAssignment* assignment : model.assignments)
@@ -69,14 +68,15 @@ void BM_CycleShiftsEachMonth(benchmark::State& state) {
     for (int32_t month = 1; month <= 12; ++month) {
       const uint32_t from = TDate::FromYMD(month, 1, 2025).m_day;
       const uint32_t to = (month == 12 ? TDate::FromYMD(1, 1, 2026).m_day
-                                       : TDate::FromYMD(month + 1, 1, 2025).m_day) - 1;
+                                       : TDate::FromYMD(month + 1, 1, 2025).m_day) -
+                          1;
       shifts += ExpandAll(model, from, to, dates, elements);
     }
   }
   state.counters["assignments"] = static_cast<double>(model.assignments.size());
   state.counters["shifts/year"] = static_cast<double>(shifts) / state.iterations();
   state.counters["ns/shift"] = benchmark::Counter(
-      static_cast<double>(shifts) * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+      static_cast<double>(shifts), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_CycleShiftsRange(benchmark::State& state) {
@@ -86,9 +86,9 @@ void BM_CycleShiftsRange(benchmark::State& state) {
   std::vector<uint32_t> dates(days);
   std::vector<velk_data::IShiftCycleElement*> elements(days);
   for (auto _ : state) ExpandAll(model, from, from + days - 1, dates, elements);
-  state.counters["ns/day"] = benchmark::Counter(
-      static_cast<double>(days) * model.assignments.size() * state.iterations() * 1e-9,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns/day"] =
+      benchmark::Counter(static_cast<double>(days) * model.assignments.size() * state.iterations(),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 BENCHMARK(BM_CycleShiftsEachMonth)->Unit(benchmark::kMillisecond);

@@ -39,7 +39,7 @@ void CShiftCycleElements::BuildDays() const {
     low = std::min<int64_t>(low, element->GetPosition());
     high = std::max<int64_t>(high, element->GetPosition());
   }
-  // A table a few times the number of elements (or a year of days) costs little; beyond that
+  // A table a few times the number of elements (or of up to 1024 days) costs little; beyond that
   // the positions are searched.
   const int64_t span = high - low + 1;
   if (span > std::max<int64_t>(4 * static_cast<int64_t>(Items().size()), 1024)) {
