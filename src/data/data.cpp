@@ -16,6 +16,7 @@
 #include "master/shift_cycle.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
+#include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "records/record_types.h"
 #include "records/shift_cycle_assignment.h"
@@ -29,6 +30,7 @@ CData::CData() : m_intake(new CDataIntake(this)) {
   // One line per collection, in registration order.
   m_userSpecifications = Register(new CUserSpecifications(this));
   m_holidays = Register(new CHolidays(this));
+  m_workingTimeModels = Register(new CWorkingTimeModels(this));
   m_groups = Register(new CGroups(this));
   m_employees = Register(new CEmployees(this));
   m_leaveTypes = Register(new CLeaveTypes(this));
@@ -98,7 +100,7 @@ velk_data::IUserSettings* CData::GetUserSettings() const { return nullptr; }
 velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return nullptr; }
 velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return nullptr; }
 velk_data::IHolidays* CData::GetHolidays() const { return m_holidays; }
-velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return nullptr; }
+velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return m_workingTimeModels; }
 velk_data::IGroups* CData::GetGroups() const { return m_groups; }
 velk_data::IEmployees* CData::GetEmployees() const { return m_employees; }
 velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return m_leaveTypes; }
@@ -113,6 +115,8 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
       return m_userSpecifications;
     case kHoliday:
       return m_holidays;
+    case kWorkingTimeModel:
+      return m_workingTimeModels;
     case kGroup:
       return m_groups;
     case kEmployee:

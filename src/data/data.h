@@ -18,6 +18,7 @@ class CItemsBase;
 class CDataIntake;
 class CUserSpecifications;
 class CHolidays;
+class CWorkingTimeModels;
 class CGroups;
 class CEmployees;
 class CLeaveTypes;
@@ -73,6 +74,7 @@ class CData final : public velk_data::IData {
 
   // The model's side, for the intake, items and collections.
   CHolidays* Holidays() const { return m_holidays; }
+  CWorkingTimeModels* WorkingTimeModels() const { return m_workingTimeModels; }
   CGroups* Groups() const { return m_groups; }
   CEmployees* Employees() const { return m_employees; }
   CLeaveTypes* LeaveTypes() const { return m_leaveTypes; }
@@ -129,6 +131,7 @@ class CData final : public velk_data::IData {
   // Registration order: Clear, ClearLinks and destruction walk the collections in this order.
   CUserSpecifications* m_userSpecifications = nullptr;
   CHolidays* m_holidays = nullptr;
+  CWorkingTimeModels* m_workingTimeModels = nullptr;
   CGroups* m_groups = nullptr;
   CEmployees* m_employees = nullptr;
   CLeaveTypes* m_leaveTypes = nullptr;

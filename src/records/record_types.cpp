@@ -1,7 +1,12 @@
 #include "records/record_types.h"
 
 #include "data/type_codes.h"
+#include "records/booking.h"
 #include "records/employment_period.h"
+#include "records/individual_working_time.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
+#include "records/overtime.h"
 #include "records/shift_cycle_element.h"
 #include "records/shift_cycle_exception.h"
 
@@ -27,26 +32,46 @@ constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
-    kNotHeld,                       // special_period
-    kNotHeld,                       // shift_requirement
-    kNotHeld,                       // special_shift_requirement
-    kNotHeld,                       // special_weekday_requirement
-    kNotHeld,                       // leave_ban
-    kNotHeld,                       // membership
-    kNotHeld,                       // absence
-    kNotHeld,                       // fixed_shift
-    kNotHeld,                       // modified_shift
-    kNotHeld,                       // custom_shift
-    kNotHeld,                       // note
-    kNotHeld,                       // booking
-    kNotHeld,                       // overtime
-    Row<CShiftCycleAssignments>(),  // shift_cycle_assignment
-    kNotHeld,                       // leave_entitlement
-    kNotHeld,                       // shift_type_restriction
-    Row<CEmploymentPeriods>(),      // employment_period
-    kNotHeld,                       // individual_working_time
-    Row<CShiftCycleElements>(),     // shift_cycle_element
-    Row<CShiftCycleExceptions>(),   // shift_cycle_exception
+    // special_period
+    kNotHeld,
+    // shift_requirement
+    kNotHeld,
+    // special_shift_requirement
+    kNotHeld,
+    // special_weekday_requirement
+    kNotHeld,
+    // leave_ban
+    kNotHeld,
+    // membership
+    Row<CMemberships>(),
+    // absence
+    kNotHeld,
+    // fixed_shift
+    kNotHeld,
+    // modified_shift
+    kNotHeld,
+    // custom_shift
+    kNotHeld,
+    // note
+    Row<CNotes>(),
+    // booking
+    Row<CBookings>(),
+    // overtime
+    Row<COvertimes>(),
+    // shift_cycle_assignment
+    Row<CShiftCycleAssignments>(),
+    // leave_entitlement
+    Row<CLeaveEntitlements>(),
+    // shift_type_restriction
+    kNotHeld,
+    // employment_period
+    Row<CEmploymentPeriods>(),
+    // individual_working_time
+    Row<CIndividualWorkingTimes>(),
+    // shift_cycle_element
+    Row<CShiftCycleElements>(),
+    // shift_cycle_exception
+    Row<CShiftCycleExceptions>(),
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == kShiftCycleException - kSpecialPeriod + 1);
 

@@ -14,8 +14,12 @@
 #include "master/shift_cycle.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
+#include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/booking.h"
+#include "records/employment_period.h"
+#include "records/overtime.h"
 #include "records/shift_cycle_element.h"
 #include "records/shift_cycle_exception.h"
 #include "users/user_profile.h"
@@ -49,6 +53,9 @@ template <>
 constexpr const char16_t* kSample<CGroup> =
     uR"({"id":4,"position":7,"name":"Ward","friday_requirement":3,"color_schedule_bk":"010203"})";
 template <>
+constexpr const char16_t* kSample<CWorkingTimeModel> =
+    uR"({"id":4,"position":7,"name":"Part time","basic_type":2,"weekly_hours":20,"workdays":"111"})";
+template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
 template <>
@@ -64,47 +71,50 @@ constexpr const char16_t* kSample<CShiftCycleAssignment> =
 template <>
 constexpr const char16_t* kSample<CShiftCycleException> =
     uR"({"id":4,"shift_cycle_assignment_id":1,"date":"2026-02-02","plan_type":3})";
+template <>
+constexpr const char16_t* kSample<CEmploymentPeriod> =
+    uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":null,"description":"Nurse"})";
+template <>
+constexpr const char16_t* kSample<CBooking> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":7.5,"account":2,"description":"x"})";
+template <>
+constexpr const char16_t* kSample<COvertime> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","value":1.5})";
+template <>
+constexpr const char16_t* kSample<CNote> =
+    uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
 
-// Record types are held by an owner with id 1: the sections that make it, loaded before the
-// sample. Master types have none.
-template <class Item>
-constexpr const char16_t* kOwners = nullptr;
-constexpr const char16_t* kCycleAndEmployee =
-    uR"("shift_type":{"cu":[{"id":1}]},"workplace":{"cu":[{"id":1}]},
-        "shift_cycle":{"cu":[{"id":1}]},"employee":{"cu":[{"id":1}]})";
-template <>
-constexpr const char16_t* kOwners<CShiftCycleElement> = kCycleAndEmployee;
-template <>
-constexpr const char16_t* kOwners<CShiftCycleAssignment> = kCycleAndEmployee;
-template <>
-constexpr const char16_t* kOwners<CShiftCycleException> =
-    uR"("shift_cycle":{"cu":[{"id":1}]},"employee":{"cu":[{"id":1}]},
-        "shift_cycle_assignment":{"cu":[{"id":1,"employee_id":1,"shift_cycle_id":1}]})";
+// Records are read into the collections of employee 1, group 1, shift cycle 1 or shift cycle
+// assignment 1 (held by employee 2, so that employee 1 starts without assignments).
+constexpr const char16_t* kOwners =
+    uR"("employee":{"cu":[{"id":1},{"id":2}]},"group":{"cu":[{"id":1}]},)"
+    uR"("shift_type":{"cu":[{"id":1}]},"workplace":{"cu":[{"id":1}]},"shift_cycle":{"cu":[{"id":1}]},)"
+    uR"("shift_cycle_assignment":{"cu":[{"id":1,"employee_id":2,"shift_cycle_id":1}]},)";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
  protected:
   using Interface = typename Item::InterfaceType;
-  typename Item::Collection* Items() {
-    const int32_t code = TypeCodeOf(Item::kTypeName);
-    if (!kOwners<Item>)
-      return dynamic_cast<typename Item::Collection*>(data.MasterCollection(code));
-    if (!data.IsLoaded()) Load((u"{" + std::u16string(kOwners<Item>) + u"}").c_str());
-    return dynamic_cast<typename Item::Collection*>(data.RecordsOfOwner(code, 1));
+  static int32_t Code() { return TypeCodeOf(Item::kTypeName); }
+  static std::u16string Owners() { return IsMasterCode(Code()) ? u"" : kOwners; }
+  void SetUp() override { Load((u"{" + Owners() + u"\"debug_info\":{}}").c_str()); }
+  typename Item::Collection* Items() const {
+    return dynamic_cast<typename Item::Collection*>(
+        IsMasterCode(Code()) ? data.MasterCollection(Code()) : data.RecordsOfOwner(Code(), 1));
   }
   static void Read(Interface* item, const char16_t* json) {
     static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
   }
   Interface* LoadSample() {
-    const std::u16string owners = kOwners<Item> ? kOwners<Item> + std::u16string(u",") : u"";
-    Load((u"{" + owners + u"\"" + Item::kTypeName + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+    Load((u"{" + Owners() + u"\"" + Item::kTypeName + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
              .c_str());
     return Items()->FindById(4);
   }
 };
 
 using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CUserSpecification, CShiftCycle,
+                                   CEmployee, CGroup, CWorkingTimeModel, CUserSpecification,
+                                   CEmploymentPeriod, CBooking, COvertime, CNote, CShiftCycle,
                                    CShiftCycleElement, CShiftCycleAssignment, CShiftCycleException>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 

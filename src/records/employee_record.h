@@ -1,0 +1,68 @@
+// The shape of a record an employee holds: the item names its employee by "employee_id" and
+// answers GetEmployee from the collection that holds it; the collection answers GetEmployee
+// with its owner. Dated records with a date as their only sort key (overtimes, notes) also
+// share their range queries here.
+#pragma once
+
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+#include "data/type_codes.h"
+#include "items/item.h"
+#include "items/ordered_items.h"
+#include "master/employee.h"
+#include "velk_data/periods.h"
+
+template <class Derived, class Interface, class CollectionInterface>
+class CEmployeeRecord : public CItem<Derived, Interface, CollectionInterface> {
+ public:
+  static constexpr const char16_t* kOwnerKey = u"employee_id";
+
+  using CItem<Derived, Interface, CollectionInterface>::CItem;
+
+  velk_data::IEmployee* GetEmployee() const override { return this->Holder(); }
+};
+
+template <class Derived, class Interface, class Item>
+class CEmployeeRecords : public COrderedItems<Derived, Interface, Item, CEmployee> {
+ public:
+  using COrderedItems<Derived, Interface, Item, CEmployee>::COrderedItems;
+
+  velk_data::IEmployee* GetEmployee() const override { return this->OwnerItem(); }
+};
+
+// Records ordered by date alone. start 0 reads from the first record, end 0 to the last.
+template <class Derived, class Interface, class Item>
+class CDatedRecords : public CEmployeeRecords<Derived, Interface, Item> {
+ public:
+  using ItemInterface = typename Item::InterfaceType;
+  using CEmployeeRecords<Derived, Interface, Item>::CEmployeeRecords;
+
+  uint32_t CountInRange(uint32_t start, uint32_t end) const override {
+    return GetInRange(nullptr, start, end);
+  }
+  uint32_t GetInRange(ItemInterface** out, uint32_t start, uint32_t end) const override {
+    if (end == 0) return this->CopyFrom({start}, out);
+    return this->CopyRange({start}, {end + 1}, out);
+  }
+  ItemInterface* FindOnDate(uint32_t day) const override {
+    auto it = this->Items().lower_bound(std::make_tuple(day));
+    return it != this->Items().end() && (*it)->GetDate() == day ? *it : nullptr;
+  }
+  uint32_t CountInEmployment(uint32_t start, uint32_t end) const override {
+    return GetInEmployment(nullptr, start, end);
+  }
+  // The records of each employment interval clipped to [start, end], interval after interval.
+  uint32_t GetInEmployment(ItemInterface** out, uint32_t start, uint32_t end) const override {
+    velk_data::IEmploymentPeriods* periods = this->OwnerItem()->GetEmploymentPeriods();
+    if (!periods || this->Items().empty()) return 0;
+    const uint32_t count = periods->CountEmploymentIntervals(start, end);
+    std::vector<uint32_t> starts(count), ends(count);
+    periods->GetEmploymentIntervals(starts.data(), ends.data(), start, end);
+    uint32_t n = 0;
+    for (uint32_t i = 0; i < count; ++i)
+      n += GetInRange(out ? out + n : nullptr, starts[i], ends[i]);
+    return n;
+  }
+};
