@@ -100,8 +100,6 @@ uint32_t CShiftCycleAssignment::ForEachShift(uint32_t from, uint32_t to, int32_t
   return count;
 }
 
-velk_data::IEmployee* CShiftCycleAssignment::GetEmployee() const { return Holder(); }
-
 uint32_t CShiftCycleAssignment::GetShifts(uint32_t* dates, velk_data::IShiftCycleElement** elements,
                                           uint32_t from, uint32_t to, int32_t planType,
                                           bool ignoreExceptions) const {

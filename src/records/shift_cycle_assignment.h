@@ -11,10 +11,8 @@
 
 #include "data/data.h"
 #include "data/type_codes.h"
-#include "items/item.h"
-#include "items/ordered_items.h"
-#include "master/employee.h"
 #include "master/shift_cycle.h"
+#include "records/employee_record.h"
 #include "records/record_holder.h"
 #include "velk_data/shift_cycles.h"
 
@@ -22,20 +20,18 @@ class CShiftCycleAssignments;
 class CShiftCycleElement;
 
 class CShiftCycleAssignment
-    : public CItem<CShiftCycleAssignment, velk_data::IShiftCycleAssignment,
-                   velk_data::IShiftCycleAssignments>,
+    : public CEmployeeRecord<CShiftCycleAssignment, velk_data::IShiftCycleAssignment,
+                             velk_data::IShiftCycleAssignments>,
       public CRecordHolder<CShiftCycleAssignment, kShiftCycleException, kShiftCycleException> {
  public:
   static constexpr const char16_t* kTypeName = u"shift_cycle_assignment";
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
   using Collection = CShiftCycleAssignments;
 
-  using CItem::CItem;
+  using CEmployeeRecord::CEmployeeRecord;
 
   velk_data::IShiftCycleExceptions* GetExceptions() const override {
     return Interface<velk_data::IShiftCycleExceptions>(kShiftCycleException);
   }
-  velk_data::IEmployee* GetEmployee() const override;
   velk_data::IShiftCycle* GetShiftCycle() const override { return m_cycle; }
   void SetShiftCycle(velk_data::IShiftCycle* cycle) override {
     m_cycle = static_cast<CShiftCycle*>(cycle);
@@ -84,12 +80,10 @@ class CShiftCycleAssignment
 };
 
 class CShiftCycleAssignments
-    : public COrderedItems<CShiftCycleAssignments, velk_data::IShiftCycleAssignments,
-                           CShiftCycleAssignment, CEmployee> {
+    : public CEmployeeRecords<CShiftCycleAssignments, velk_data::IShiftCycleAssignments,
+                              CShiftCycleAssignment> {
  public:
-  using COrderedItems::COrderedItems;
-
-  velk_data::IEmployee* GetEmployee() const override { return OwnerItem(); }
+  using CEmployeeRecords::CEmployeeRecords;
   uint32_t CountInPeriod(uint32_t from, uint32_t to) const override {
     return GetInPeriod(nullptr, from, to);
   }
