@@ -165,30 +165,3 @@ uint32_t CShiftCycleAssignments::GetShifts(uint32_t* dates,
                                to, planType, false);
   return n;
 }
-
-double CShiftCycleAssignments::SumCycleHours(uint32_t from, uint32_t to, int32_t planType) const {
-  double hours = 0;
-  for (CShiftCycleAssignment* assignment : Items())
-    assignment->ForEachShift(from, to, planType, false,
-                             [&](uint32_t, CShiftCycleElement* element, int32_t dayIndex) {
-                               hours += element->ShiftType()->GetActualHours(dayIndex);
-                             });
-  return hours;
-}
-
-void CShiftCycleAssignments::CollectCycleDates(uint32_t from, uint32_t to, int32_t planType,
-                                               std::set<uint32_t>& dates) const {
-  for (CShiftCycleAssignment* assignment : Items())
-    assignment->ForEachShift(
-        from, to, planType, false,
-        [&](uint32_t date, CShiftCycleElement*, int32_t) { dates.insert(date); });
-}
-
-void CShiftCycleAssignments::CountCycleShiftTypes(
-    uint32_t from, uint32_t to, int32_t planType,
-    std::map<velk_data::IShiftType*, uint32_t>& counts) const {
-  for (CShiftCycleAssignment* assignment : Items())
-    assignment->ForEachShift(
-        from, to, planType, false,
-        [&](uint32_t, CShiftCycleElement* element, int32_t) { ++counts[element->ShiftType()]; });
-}

@@ -5,8 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <set>
 #include <tuple>
 
 #include "data/data.h"
@@ -84,6 +82,7 @@ class CShiftCycleAssignments
                               CShiftCycleAssignment> {
  public:
   using CEmployeeRecords::CEmployeeRecords;
+
   uint32_t CountInPeriod(uint32_t from, uint32_t to) const override {
     return GetInPeriod(nullptr, from, to);
   }
@@ -95,12 +94,4 @@ class CShiftCycleAssignments
   // Assignment after assignment, each one's dates ascending; not merged across assignments.
   uint32_t GetShifts(uint32_t* dates, velk_data::IShiftCycleElement** elements, uint32_t from,
                      uint32_t to, int32_t planType) const override;
-
-  // What the employee statistics take from the cycle shifts of every assignment in [from, to]:
-  // the shift types' hours of each day's day index, the dates, and the shifts per shift type.
-  double SumCycleHours(uint32_t from, uint32_t to, int32_t planType) const;
-  void CollectCycleDates(uint32_t from, uint32_t to, int32_t planType,
-                         std::set<uint32_t>& dates) const;
-  void CountCycleShiftTypes(uint32_t from, uint32_t to, int32_t planType,
-                            std::map<velk_data::IShiftType*, uint32_t>& counts) const;
 };
