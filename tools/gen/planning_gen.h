@@ -33,6 +33,9 @@ std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees,
                                        Content content = Content::kEverything,
                                        SectionFilter filter = nullptr);
 
+// "Y-m-d" of a day counted from 2024-01-01, the calendar of the generated data.
+std::u16string GeneratedDate(uint32_t day);
+
 // UTF-8 of a UTF-16 text (unpaired surrogates become U+FFFD).
 std::string ToUtf8(const std::u16string& text);
 
