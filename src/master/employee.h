@@ -135,9 +135,10 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   }
   uint32_t GetLeaveBans(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
 
+  // The target hours of the working time models in force on the employed days of [from, to].
+  double GetTargetHours(uint32_t from, uint32_t to) const override;
   // Statistics over records the model does not hold yet: nothing worked, nothing due.
   double GetActualHours(uint32_t, uint32_t, int32_t, double* worked, double* absent) const override;
-  double GetTargetHours(uint32_t, uint32_t) const override { return 0; }
   uint32_t GetWorkdayCount(int32_t, uint32_t, uint32_t, int32_t) const override { return 0; }
   uint32_t GetCustomShiftCount(uint32_t, uint32_t, int32_t) const override { return 0; }
   uint32_t GetShiftTypeCount(velk_data::IShiftType*, uint32_t, uint32_t, int32_t) const override {
@@ -178,16 +179,15 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   }
 
   int32_t GetPermission() const override { return m_permission; }
-  // Without employment periods nobody is employed.
-  bool IsEmployedIn(uint32_t, uint32_t, bool) const override { return false; }
-  bool IsEmployedOn(uint32_t) const override { return false; }
-  bool IsOutsideEmployment(uint32_t) const override { return true; }
+  bool IsEmployedIn(uint32_t from, uint32_t to, bool whole) const override;
+  bool IsEmployedOn(uint32_t day) const override { return IsEmployedIn(day, day, false); }
+  bool IsOutsideEmployment(uint32_t day) const override;
   int32_t GetWorkdayKind(uint32_t) const override { return -1; }
 
   uint32_t CountGroups() const override { return GetGroups(nullptr); }
   uint32_t GetGroups(velk_data::IGroup** out) const override;
   uint32_t CountMemberGroups() const override { return GetMemberGroups(nullptr); }
-  uint32_t GetMemberGroups(velk_data::IGroup**) const override { return 0; }
+  uint32_t GetMemberGroups(velk_data::IGroup** out) const override;
   void Assign(const velk_data::IEmployee* other) override;
 
   // Set by the user state of a message and by the collection after each message.
