@@ -1,9 +1,10 @@
-// CData::Load of a large generated master-data message (UTF-16), read in text order and sorted by
-// type, against RapidJSON's DOM parse of the same text in the same run. Load times the load into
-// a new root object, Reload a load over the last one's model (which Load clears first); freeing
-// a model or a document is not timed. VELK_BENCH_EMPLOYEES sets the size (30,000 employees by
-// default, with 1,201 groups).
-// Run with GLIBC_TUNABLES=glibc.malloc.hugetlb=1 (make bench sets it).
+// CData::Load of a large generated message of master data and the employees' periods
+// (employment, memberships, individual working times, leave entitlements; UTF-16), read in text
+// order and sorted by type, against RapidJSON's DOM parse of the same text in the same run. Load
+// times the load into a new root object, Reload a load over the last one's model (which Load clears
+// first); freeing a model or a document is not timed. VELK_BENCH_EMPLOYEES sets the size (30,000
+// employees by default, with 1,201 groups). Run with GLIBC_TUNABLES=glibc.malloc.hugetlb=1 (make
+// bench sets it).
 
 #include <chrono>
 #include <cstdlib>
@@ -25,8 +26,7 @@ uint32_t Employees() {
 
 struct Message {
   Message() {
-    text =
-        velk_gen::GeneratePlanningMessage(1, Employees(), &stats, velk_gen::Content::kMasterData);
+    text = velk_gen::GeneratePlanningMessage(1, Employees(), &stats, velk_gen::Content::kPeriods);
   }
   std::u16string text;
   velk_gen::MessageStats stats;
