@@ -16,6 +16,10 @@
 #include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/employment_period.h"
+#include "records/individual_working_time.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
 #include "users/user_profile.h"
 
 namespace {
@@ -53,26 +57,52 @@ template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
 
+template <>
+constexpr const char16_t* kSample<CEmploymentPeriod> =
+    uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":"2026-06-30","description":"Fixed"})";
+template <>
+constexpr const char16_t* kSample<CMembership> =
+    uR"({"id":4,"employee_id":1,"group_id":3,"start":"2026-01-01","rate":50})";
+template <>
+constexpr const char16_t* kSample<CIndividualWorkingTime> =
+    uR"({"id":4,"employee_id":1,"working_time_model_id":2,"date":"2026-02-01","description":"x"})";
+template <>
+constexpr const char16_t* kSample<CLeaveEntitlement> =
+    uR"({"id":4,"employee_id":1,"leave_type_id":2,"year":2026,"entitlement":30,"in_days":false})";
+
+// Records live with employee 1 and refer to group 3, working time model 2 and leave type 2.
+constexpr const char16_t* kRecordContext =
+    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":3}]},)"
+    uR"("working_time_model":{"cu":[{"id":2}]},"leave_type":{"cu":[{"id":2}]})";
+
 template <class Item>
 class ItemProtocolTest : public ModelTest {
  protected:
   using Interface = typename Item::InterfaceType;
+  static constexpr bool kRecord = item_detail::HasOwnerKey<Item>::value;
+  void SetUp() override {
+    if (kRecord) Load((u"{" + std::u16string(kRecordContext) + u"}").c_str());
+  }
   typename Item::Collection* Items() const {
-    return dynamic_cast<typename Item::Collection*>(
-        data.MasterCollection(TypeCodeOf(Item::kTypeName)));
+    const int32_t code = TypeCodeOf(Item::kTypeName);
+    return dynamic_cast<typename Item::Collection*>(kRecord ? data.RecordsOfOwner(code, 1)
+                                                            : data.MasterCollection(code));
   }
   static void Read(Interface* item, const char16_t* json) {
     static_cast<Item*>(item)->FromJSON(*ParseObject(json), false);
   }
   Interface* LoadSample() {
-    Load((u"{\"" + std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
+    Load((u"{" + (kRecord ? kRecordContext + std::u16string(u",") : u"") + u"\"" +
+          std::u16string(Item::kTypeName) + u"\":{\"cu\":[" + kSample<Item> + u"]}}")
              .c_str());
     return Items()->FindById(4);
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CWorkingTimeModel, CUserSpecification>;
+using ItemTypes =
+    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
+                     CGroup, CWorkingTimeModel, CUserSpecification, CEmploymentPeriod, CMembership,
+                     CIndividualWorkingTime, CLeaveEntitlement>;
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
