@@ -92,7 +92,7 @@ double CEmployee::GetTargetHours(uint32_t from, uint32_t to) const {
   }
   double sum = 0;
   for (const DatePeriod& p : pieces)
-    if (auto* model = reinterpret_cast<velk_data::IWorkingTimeModel*>(p.value))
+    if (auto* model = PeriodItem<velk_data::IWorkingTimeModel>(p))
       sum += model->GetTargetHours(p.start, p.end, const_cast<CEmployee*>(this));
   return sum;
 }

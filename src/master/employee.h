@@ -269,7 +269,7 @@ class CEmployees : public CMasterItems<CEmployees, velk_data::IEmployees, CEmplo
  public:
   using CMasterItems::CMasterItems;
 
-  // Nobody is employed while the model holds no employment periods.
+  // Availability needs absences and shifts, which the model does not hold yet.
   uint32_t CountAvailable(velk_data::IEmployee* const*, uint32_t, uint32_t,
                           int32_t) const override {
     return 0;
