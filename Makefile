@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 100000
 export GLIBC_TUNABLES ?= glibc.malloc.hugetlb=1
 
-.PHONY: all demo test check bench format clean
+.PHONY: all demo test check bench windows windows-check format clean
 
 all: test
 
@@ -31,6 +31,27 @@ check:
 	@cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@tools/run-fuzz.sh build/fuzz/fuzz $(FUZZ_RUNS)
+	@if command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
+	  $(MAKE) --no-print-directory windows-check VELK_LINUX=build/asan/tools/velk; \
+	else echo "No MinGW-w64 or Wine: Windows checks skipped (tools/ensure-deps.sh windows)"; fi
+
+# Data.dll, velk.exe and the tests for 64-bit Windows, cross-built with MinGW-w64 into
+# build/windows/bin.
+windows:
+	@tools/ensure-deps.sh windows
+	@cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS)
+
+# The Windows build under Wine (no display needed; its prefix is build/wine): the tests, then
+# velk.exe must print exactly what the Linux velk prints, line ends aside.
+VELK_LINUX ?= build/dev/tools/velk
+windows-check: windows
+	cd build/windows && ctest --output-on-failure -j $(JOBS)
+	@[ -x $(VELK_LINUX) ] || { cmake --preset dev >/dev/null && cmake --build --preset dev --target velk; }
+	@$(VELK_LINUX) examples/ward.json > build/windows/velk-linux.txt
+	@cmake/wine-run.sh build/windows/bin/velk.exe examples/ward.json > build/windows/velk-wine.txt
+	@tr -d '\r' < build/windows/velk-wine.txt | diff -u build/windows/velk-linux.txt - \
+	  && echo "velk.exe under Wine prints what $(VELK_LINUX) prints"
 
 bench:
 	@tools/ensure-deps.sh bench
