@@ -32,7 +32,7 @@ check:
 	cmake --build --preset fuzz -j $(JOBS)
 	@tools/run-fuzz.sh build/fuzz/fuzz $(FUZZ_RUNS)
 	@if command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
-	  $(MAKE) --no-print-directory windows-check VELK_LINUX=build/asan/tools/velk; \
+	  $(MAKE) --no-print-directory windows-check VELK_LINUX_PRESET=asan; \
 	else echo "No MinGW-w64 or Wine: Windows checks skipped (tools/ensure-deps.sh windows)"; fi
 
 # Data.dll, velk.exe and the tests for 64-bit Windows, cross-built with MinGW-w64 into
@@ -43,15 +43,18 @@ windows:
 	cmake --build --preset windows -j $(JOBS)
 
 # The Windows build under Wine (no display needed; its prefix is build/wine): the tests, then
-# velk.exe must print exactly what the Linux velk prints, line ends aside.
-VELK_LINUX ?= build/dev/tools/velk
+# velk.exe must print exactly what the Linux velk (of VELK_LINUX_PRESET) prints, line ends aside.
+VELK_LINUX_PRESET ?= dev
+VELK_LINUX = build/$(VELK_LINUX_PRESET)/tools/velk
+VELK_ARGS ?= examples/ward.json
 windows-check: windows
 	cd build/windows && ctest --output-on-failure -j $(JOBS)
-	@[ -x $(VELK_LINUX) ] || { cmake --preset dev >/dev/null && cmake --build --preset dev --target velk; }
-	@$(VELK_LINUX) examples/ward.json > build/windows/velk-linux.txt
-	@cmake/wine-run.sh build/windows/bin/velk.exe examples/ward.json > build/windows/velk-wine.txt
+	@cmake --preset $(VELK_LINUX_PRESET) >/dev/null
+	@cmake --build --preset $(VELK_LINUX_PRESET) --target velk >/dev/null
+	@$(VELK_LINUX) $(VELK_ARGS) > build/windows/velk-linux.txt
+	@cmake/wine-run.sh build/windows/bin/velk.exe $(VELK_ARGS) > build/windows/velk-wine.txt
 	@tr -d '\r' < build/windows/velk-wine.txt | diff -u build/windows/velk-linux.txt - \
-	  && echo "velk.exe under Wine prints what $(VELK_LINUX) prints"
+	  && echo "velk.exe $(VELK_ARGS) under Wine prints what $(VELK_LINUX) prints"
 
 bench:
 	@tools/ensure-deps.sh bench
