@@ -26,7 +26,8 @@ double ParseDoubleC(const char* text, char** end) {
   const char point = LocalePoint();
   if (point == '.') return std::strtod(text, end);
   // The "C" reading stops at the locale's point; its own '.' becomes the locale's point.
-  std::string local(text, std::strcspn(text, std::string(1, point).c_str()));
+  const char stops[] = {point, '\0'};
+  std::string local(text, std::strcspn(text, stops));
   std::replace(local.begin(), local.end(), '.', point);
   char* stop = nullptr;
   const double value = std::strtod(local.c_str(), &stop);
