@@ -26,7 +26,9 @@ Function Find(Library library, const char* name) {
 void Close(Library library) { FreeLibrary(library); }
 #else
 using Library = void*;
-Library Open() { return dlopen(VELK_LIBRARY, RTLD_NOW | RTLD_LOCAL); }
+// Kept mapped after dlclose: ICU, loaded with the library, keeps its collation data for the
+// life of the process, and unloading ICU would strand that data as a leak.
+Library Open() { return dlopen(VELK_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE); }
 std::string OpenError() { return dlerror(); }
 template <class Function>
 Function Find(Library library, const char* name) {
