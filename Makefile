@@ -14,7 +14,7 @@ demo:
 	@tools/ensure-deps.sh
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target velk
-	@build/release/tools/velk examples/ward.json
+	@build/release/tools/velk/velk summary examples/ward.json
 
 test:
 	@tools/ensure-deps.sh

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs when one is missing (as root), or says exactly
 # what to install. Usage: tools/ensure-deps.sh [bench|fuzz]...
 set -euo pipefail
-need=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libicu-dev)
+need=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libicu-dev libcli11-dev)
 for extra in "$@"; do
   case "$extra" in
     bench) need+=(libbenchmark-dev rapidjson-dev) ;;

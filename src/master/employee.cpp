@@ -1,21 +1,68 @@
 #include "master/employee.h"
 
-#include "data/data.h"
-#include "master/group.h"
+#include <algorithm>
+#include <vector>
 
-double CEmployee::GetActualHours(uint32_t, uint32_t, int32_t, double* worked,
-                                 double* absent) const {
-  if (worked) *worked = 0;
-  if (absent) *absent = 0;
-  return 0;
+#include "data/data.h"
+#include "master/availability.h"
+#include "master/employee_schedule.h"
+#include "master/group.h"
+#include "users/employee_access.h"
+
+uint32_t CEmployee::GetWorkDates(uint32_t* out, uint32_t from, uint32_t to, int32_t planType,
+                                 bool skipNoSurcharge) const {
+  std::vector<uint32_t> dates;
+  employee_schedule::WorkDates(this, from, to, planType, skipNoSurcharge, dates);
+  if (out) std::copy(dates.begin(), dates.end(), out);
+  return static_cast<uint32_t>(dates.size());
 }
 
-double CEmployee::GetLeaveEntitlement(velk_data::ILeaveType*, int32_t, double* entitlement,
-                                      double* carried, bool* inDays) const {
-  if (entitlement) *entitlement = 0;
-  if (carried) *carried = 0;
-  if (inDays) *inDays = false;
-  return 0;
+uint32_t CEmployee::GetWorkingIntervals(uint32_t* starts, uint32_t* ends, uint32_t day,
+                                        int32_t planType, bool skipNoSurcharge) const {
+  std::vector<employee_schedule::MinuteRange> intervals;
+  employee_schedule::WorkingIntervals(this, day, planType, skipNoSurcharge, intervals);
+  for (size_t i = 0; i < intervals.size(); ++i) {
+    if (starts) starts[i] = intervals[i].start;
+    if (ends) ends[i] = intervals[i].end;
+  }
+  return static_cast<uint32_t>(intervals.size());
+}
+
+uint32_t CEmployee::GetScheduleItems(velk_data::IScheduleItem** out, uint32_t from, uint32_t to,
+                                     int32_t planType, uint32_t kinds) const {
+  std::vector<velk_data::IScheduleItem*> items;
+  employee_schedule::ScheduleItems(this, from, to, planType, kinds, items);
+  // Counting makes the items only to count them.
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (out)
+      out[i] = items[i];
+    else
+      items[i]->Release();
+  }
+  return static_cast<uint32_t>(items.size());
+}
+
+double CEmployee::GetLeaveEntitlement(velk_data::ILeaveType* type, int32_t year,
+                                      double* entitlement, double* carried, bool* inDays) const {
+  return employee_schedule::LeaveEntitlement(this, type, year, entitlement, carried, inDays);
+}
+
+double CEmployee::ConvertLeave(double value, int32_t year, bool toDays) const {
+  return employee_schedule::ConvertLeave(this, value, year, toDays);
+}
+
+velk_data::ILeaveEntitlement* CEmployee::CarryOverLeave(velk_data::ILeaveType* type, int32_t year,
+                                                        bool keepUnit, int32_t planType) const {
+  return employee_schedule::CarryOverLeave(this, type, year, keepUnit, planType);
+}
+
+velk_data::ILeaveEntitlement* CEmployee::ExpireCarriedLeave(velk_data::ILeaveType* type,
+                                                            uint32_t day, int32_t planType) const {
+  return employee_schedule::ExpireCarriedLeave(this, type, day, planType);
+}
+
+int32_t CEmployee::GetWorkdayKind(uint32_t day) const {
+  return employee_schedule::WorkdayKind(this, day);
 }
 
 uint32_t CEmployee::GetGroups(velk_data::IGroup** out) const {
@@ -65,6 +112,12 @@ void CEmployees::UpdateDerived(const std::set<std::u16string>& /*changedTypes*/)
   for (CEmployee* employee : Items()) employee->SetPermission(permission);
 }
 
-void CEmployees::BeforeDestroy(CEmployee* /*employee*/) {
-  // The employee's records go with him; access items that name him are not held yet.
+void CEmployees::BeforeDestroy(CEmployee* employee) {
+  // His own records go with him; the access entries that name him are held by the root.
+  Root()->EmployeeAccesses()->RemoveFor(employee);
+}
+
+uint32_t CEmployees::CountAvailable(velk_data::IEmployee* const* employees, uint32_t count,
+                                    uint32_t day, int32_t planType) const {
+  return ::CountAvailable(employees, count, day, planType);
 }

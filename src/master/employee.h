@@ -6,12 +6,14 @@
 // ...), made when first used; a getter answers null only for a type the model does not hold.
 #pragma once
 
+#include <memory>
 #include <set>
 #include <string>
 
 #include "data/type_codes.h"
 #include "items/item.h"
 #include "items/master_items.h"
+#include "master/employee_statistics.h"
 #include "records/record_holder.h"
 #include "velk_data/employees.h"
 
@@ -27,7 +29,10 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
 
   using CItem::CItem;
 
-  void ClearLinks() override { m_groupCache.clear(); }
+  void ClearLinks() override {
+    m_groupCache.clear();
+    m_statistics.reset();
+  }
 
   velk_data::IMemberships* GetMemberships() const override {
     return Interface<velk_data::IMemberships>(kMembership);
@@ -135,54 +140,73 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   }
   uint32_t GetLeaveBans(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
 
-  // Statistics over records the model does not hold yet: nothing worked, nothing due.
-  double GetActualHours(uint32_t, uint32_t, int32_t, double* worked, double* absent) const override;
-  double GetTargetHours(uint32_t, uint32_t) const override { return 0; }
-  uint32_t GetWorkdayCount(int32_t, uint32_t, uint32_t, int32_t) const override { return 0; }
-  uint32_t GetCustomShiftCount(uint32_t, uint32_t, int32_t) const override { return 0; }
-  uint32_t GetShiftTypeCount(velk_data::IShiftType*, uint32_t, uint32_t, int32_t) const override {
-    return 0;
+  // Statistics: cached sums over the employed days (employee_statistics.cpp); schedule
+  // queries read the records as they are (employee_schedule.cpp).
+  double GetActualHours(uint32_t from, uint32_t to, int32_t planType, double* worked,
+                        double* absent) const override {
+    return Statistics().ActualHours(from, to, planType, worked, absent);
   }
-  double GetAbsenceHours(velk_data::ILeaveType*, uint32_t, uint32_t, int32_t) const override {
-    return 0;
+  double GetTargetHours(uint32_t from, uint32_t to) const override {
+    return Statistics().TargetHours(from, to);
   }
-  double GetAbsenceDays(velk_data::ILeaveType*, uint32_t, uint32_t, int32_t) const override {
-    return 0;
+  uint32_t GetWorkdayCount(int32_t weekday, uint32_t from, uint32_t to,
+                           int32_t planType) const override {
+    return Statistics().WorkdayCount(weekday, from, to, planType);
   }
-  uint32_t CountWorkDates(uint32_t, uint32_t, int32_t, bool) const override { return 0; }
-  uint32_t GetWorkDates(uint32_t*, uint32_t, uint32_t, int32_t, bool) const override { return 0; }
-  uint32_t CountWorkingIntervals(uint32_t, int32_t, bool) const override { return 0; }
-  uint32_t GetWorkingIntervals(uint32_t*, uint32_t*, uint32_t, int32_t, bool) const override {
-    return 0;
+  uint32_t GetCustomShiftCount(uint32_t from, uint32_t to, int32_t planType) const override {
+    return Statistics().CustomShiftCount(from, to, planType);
   }
-  uint32_t GetSurchargeMinutes(velk_data::ISurchargeType*, uint32_t, uint32_t, int32_t,
-                               bool) const override {
-    return 0;
+  uint32_t GetShiftTypeCount(velk_data::IShiftType* type, uint32_t from, uint32_t to,
+                             int32_t planType) const override {
+    return Statistics().ShiftTypeCount(type, from, to, planType);
   }
-  uint32_t CountScheduleItems(uint32_t, uint32_t, int32_t, uint32_t) const override { return 0; }
-  uint32_t GetScheduleItems(velk_data::IScheduleItem**, uint32_t, uint32_t, int32_t,
-                            uint32_t) const override {
-    return 0;
+  double GetAbsenceHours(velk_data::ILeaveType* type, uint32_t from, uint32_t to,
+                         int32_t planType) const override {
+    return Statistics().AbsenceHours(type, from, to, planType);
   }
-  double GetOvertimeBalance(uint32_t, uint32_t, int32_t) const override { return 0; }
-  double GetLeaveEntitlement(velk_data::ILeaveType*, int32_t, double* entitlement, double* carried,
-                             bool* inDays) const override;
-  double ConvertLeave(double, int32_t, bool) const override { return 0; }
-  velk_data::ILeaveEntitlement* CarryOverLeave(velk_data::ILeaveType*, int32_t, bool,
-                                               int32_t) const override {
-    return nullptr;
+  double GetAbsenceDays(velk_data::ILeaveType* type, uint32_t from, uint32_t to,
+                        int32_t planType) const override {
+    return Statistics().AbsenceDays(type, from, to, planType);
   }
-  velk_data::ILeaveEntitlement* ExpireCarriedLeave(velk_data::ILeaveType*, uint32_t,
-                                                   int32_t) const override {
-    return nullptr;
+  uint32_t CountWorkDates(uint32_t from, uint32_t to, int32_t planType,
+                          bool skipNoSurcharge) const override {
+    return GetWorkDates(nullptr, from, to, planType, skipNoSurcharge);
   }
+  uint32_t GetWorkDates(uint32_t* out, uint32_t from, uint32_t to, int32_t planType,
+                        bool skipNoSurcharge) const override;
+  uint32_t CountWorkingIntervals(uint32_t day, int32_t planType,
+                                 bool skipNoSurcharge) const override {
+    return GetWorkingIntervals(nullptr, nullptr, day, planType, skipNoSurcharge);
+  }
+  uint32_t GetWorkingIntervals(uint32_t* starts, uint32_t* ends, uint32_t day, int32_t planType,
+                               bool skipNoSurcharge) const override;
+  uint32_t GetSurchargeMinutes(velk_data::ISurchargeType* type, uint32_t from, uint32_t to,
+                               int32_t planType, bool halfHolidayAsWhole) const override {
+    return Statistics().SurchargeMinutes(type, from, to, planType, halfHolidayAsWhole);
+  }
+  uint32_t CountScheduleItems(uint32_t from, uint32_t to, int32_t planType,
+                              uint32_t kinds) const override {
+    return GetScheduleItems(nullptr, from, to, planType, kinds);
+  }
+  uint32_t GetScheduleItems(velk_data::IScheduleItem** out, uint32_t from, uint32_t to,
+                            int32_t planType, uint32_t kinds) const override;
+  double GetOvertimeBalance(uint32_t from, uint32_t to, int32_t planType) const override {
+    return Statistics().OvertimeBalance(from, to, planType);
+  }
+  double GetLeaveEntitlement(velk_data::ILeaveType* type, int32_t year, double* entitlement,
+                             double* carried, bool* inDays) const override;
+  double ConvertLeave(double value, int32_t year, bool toDays) const override;
+  velk_data::ILeaveEntitlement* CarryOverLeave(velk_data::ILeaveType* type, int32_t year,
+                                               bool keepUnit, int32_t planType) const override;
+  velk_data::ILeaveEntitlement* ExpireCarriedLeave(velk_data::ILeaveType* type, uint32_t day,
+                                                   int32_t planType) const override;
 
   int32_t GetPermission() const override { return m_permission; }
   // Without employment periods nobody is employed.
   bool IsEmployedIn(uint32_t, uint32_t, bool) const override { return false; }
   bool IsEmployedOn(uint32_t) const override { return false; }
   bool IsOutsideEmployment(uint32_t) const override { return true; }
-  int32_t GetWorkdayKind(uint32_t) const override { return -1; }
+  int32_t GetWorkdayKind(uint32_t day) const override;
 
   uint32_t CountGroups() const override { return GetGroups(nullptr); }
   uint32_t GetGroups(velk_data::IGroup** out) const override;
@@ -261,19 +285,23 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   uint32_t m_scheduleFg = 0x000000;
   uint32_t m_scheduleBk = 0xFFFFFF;
   bool m_boldText = false;
+  CEmployeeStatistics& Statistics() const {
+    if (!m_statistics) m_statistics = std::make_unique<CEmployeeStatistics>(this);
+    return *m_statistics;
+  }
+
   // Derived: emptied by ClearLinks, rebuilt by GetGroups.
   mutable std::set<velk_data::IGroup*> m_groupCache;
+  // Derived: the statistics' caches, made on the first question after ClearLinks.
+  mutable std::unique_ptr<CEmployeeStatistics> m_statistics;
 };
 
 class CEmployees : public CMasterItems<CEmployees, velk_data::IEmployees, CEmployee> {
  public:
   using CMasterItems::CMasterItems;
 
-  // Nobody is employed while the model holds no employment periods.
-  uint32_t CountAvailable(velk_data::IEmployee* const*, uint32_t, uint32_t,
-                          int32_t) const override {
-    return 0;
-  }
+  uint32_t CountAvailable(velk_data::IEmployee* const* employees, uint32_t count, uint32_t day,
+                          int32_t planType) const override;
 
   void ClearLinks() override {
     for (CEmployee* employee : Items()) employee->ClearLinks();

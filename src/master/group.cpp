@@ -7,6 +7,7 @@
 #include "data/type_codes.h"
 #include "master/employee.h"
 #include "master/group_iterator.h"
+#include "users/group_access.h"
 
 bool CGroup::IsWithin(const velk_data::IGroup* other) const {
   if (!m_isInTree) return false;
@@ -130,4 +131,5 @@ void CGroups::BeforeDestroy(CGroup* group) {
   ClearLinks();
   if (CEmployees* employees = Root()->Employees()) employees->ClearLinks();
   Root()->RemoveReferrers(group, {kMembership});
+  Root()->GroupAccesses()->RemoveFor(group);
 }

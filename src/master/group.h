@@ -8,12 +8,14 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/type_codes.h"
 #include "items/item.h"
 #include "items/master_items.h"
+#include "master/group_staffing.h"
 #include "records/record_holder.h"
 #include "velk_data/groups.h"
 
@@ -29,7 +31,10 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
 
   using CItem::CItem;
 
-  void ClearLinks() override { m_subtree.clear(); }
+  void ClearLinks() override {
+    m_subtree.clear();
+    m_staffing.reset();
+  }
 
   // Requirement and restriction records are not held yet.
   uint32_t GetSpecialPeriodsUp(velk_data::ISpecialPeriod**, uint32_t, uint32_t) const override {
@@ -105,38 +110,49 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
     return GetLeaveBansUp(nullptr, from, to);
   }
 
-  // Staffing counts need memberships and schedules, which the model does not hold yet.
-  void FillAvailableCounts(int32_t* out, uint32_t from, uint32_t to, int32_t,
-                           velk_data::IAbsence* const*, uint32_t, velk_data::IAbsence* const*,
-                           uint32_t) const override {
-    ZeroDays(out, from, to);
+  // Staffing counts: group_staffing.cpp, with their caches.
+  void FillAvailableCounts(int32_t* out, uint32_t from, uint32_t to, int32_t planType,
+                           velk_data::IAbsence* const* ignored, uint32_t ignoredCount,
+                           velk_data::IAbsence* const* extra, uint32_t extraCount) const override {
+    Staffing().FillAvailableCounts(out, from, to, planType,
+                                   {ignored, ignoredCount, extra, extraCount});
   }
-  int32_t GetAvailableCount(uint32_t, int32_t, uint32_t) const override { return 0; }
+  int32_t GetAvailableCount(uint32_t day, int32_t planType, uint32_t prefetch) const override {
+    return Staffing().GetAvailableCount(day, planType, prefetch);
+  }
   int32_t GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to) const override;
   int32_t GetRequirementOnDate(uint32_t day) const override;
-  void GetPlannedCounts(int32_t* out, velk_data::IShiftType*, velk_data::IWorkplace*, uint32_t from,
-                        uint32_t to, int32_t) const override {
-    ZeroDays(out, from, to);
+  void GetPlannedCounts(int32_t* out, velk_data::IShiftType* type, velk_data::IWorkplace* workplace,
+                        uint32_t from, uint32_t to, int32_t planType) const override {
+    Staffing().GetPlannedCounts(out, type, workplace, from, to, planType);
   }
-  void FillPlannedCounts(uint32_t, uint32_t, int32_t) const override {}
-  int32_t GetPlannedCount(uint32_t, velk_data::IShiftType*, velk_data::IWorkplace*,
-                          int32_t) const override {
-    return 0;
+  void FillPlannedCounts(uint32_t from, uint32_t to, int32_t planType) const override {
+    Staffing().FillPlannedCounts(from, to, planType);
   }
-  int32_t GetPlannedCountCached(uint32_t, velk_data::IShiftType*, int32_t,
-                                uint32_t) const override {
-    return 0;
+  int32_t GetPlannedCount(uint32_t day, velk_data::IShiftType* type,
+                          velk_data::IWorkplace* workplace, int32_t planType) const override {
+    int32_t count = 0;
+    Staffing().GetPlannedCounts(&count, type, workplace, day, day, planType);
+    return count;
+  }
+  int32_t GetPlannedCountCached(uint32_t day, velk_data::IShiftType* type, int32_t planType,
+                                uint32_t prefetch) const override {
+    return Staffing().GetPlannedCountCached(day, type, planType, prefetch);
   }
   int32_t GetShiftRequirement(uint32_t, velk_data::IShiftType*, int32_t* second) const override {
     if (second) *second = -1;
     return 0;
   }
-  int32_t CountAbsent(velk_data::ILeaveType* const*, uint32_t, uint32_t, int32_t) const override {
-    return 0;
+  int32_t CountAbsent(velk_data::ILeaveType* const* types, uint32_t count, uint32_t day,
+                      int32_t planType) const override {
+    return Staffing().CountAbsent(types, count, day, planType);
   }
-  void FillAbsentCounts(uint32_t, uint32_t, int32_t) const override {}
-  int32_t GetAbsentCountCached(uint32_t, velk_data::ILeaveType*, int32_t, uint32_t) const override {
-    return 0;
+  void FillAbsentCounts(uint32_t from, uint32_t to, int32_t planType) const override {
+    Staffing().FillAbsentCounts(from, to, planType);
+  }
+  int32_t GetAbsentCountCached(uint32_t day, velk_data::ILeaveType* type, int32_t planType,
+                               uint32_t prefetch) const override {
+    return Staffing().GetAbsentCountCached(day, type, planType, prefetch);
   }
   void Assign(const velk_data::IGroup* other) override;
 
@@ -184,8 +200,9 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   }
 
  private:
-  static void ZeroDays(int32_t* out, uint32_t from, uint32_t to) {
-    if (out && to >= from) std::fill(out, out + (to - from + 1), 0);
+  CGroupStaffing& Staffing() const {
+    if (!m_staffing) m_staffing = std::make_unique<CGroupStaffing>(this);
+    return *m_staffing;
   }
 
   bool m_isRoot = false;
@@ -203,6 +220,8 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   int32_t m_requirements[kDayIndexes] = {};
   int32_t m_parentId = 0;  // as read; 0 means none
   mutable std::vector<velk_data::IGroup*> m_subtree;
+  // Derived: the staffing counts' caches, made on the first question after ClearLinks.
+  mutable std::unique_ptr<CGroupStaffing> m_staffing;
 };
 
 class CGroups : public CMasterItems<CGroups, velk_data::IGroups, CGroup> {

@@ -42,11 +42,35 @@ uint32_t CEmploymentPeriods::GetLastEnd() const {
   return last;
 }
 
-uint32_t CEmploymentPeriods::GetEmploymentIntervals(uint32_t*, uint32_t*, uint32_t,
-                                                    uint32_t) const {
-  return 0;
+size_t CEmploymentPeriods::CollectEmploymentIntervals(DatePeriods& set, uint32_t start,
+                                                      uint32_t end) const {
+  if (Items().empty()) return set.size();
+  // The collection's order is the set's order, so the periods go in at the back.
+  DatePeriods merged;
+  for (const CEmploymentPeriod* period : Items()) merged.Add(period->GetStart(), period->GetEnd());
+  MergePeriods(merged);
+  DatePeriod piece;
+  for (const DatePeriod& interval : merged)
+    if (Clip(interval, start, end, &piece)) set.Add(piece);
+  return set.size();
 }
 
-bool CEmploymentPeriods::FindEmploymentInterval(uint32_t*, uint32_t*, uint32_t) const {
+uint32_t CEmploymentPeriods::GetEmploymentIntervals(uint32_t* starts, uint32_t* ends,
+                                                    uint32_t start, uint32_t end) const {
+  DatePeriods set;
+  CollectEmploymentIntervals(set, start, end);
+  return set.CopyTo(starts, ends);
+}
+
+bool CEmploymentPeriods::FindEmploymentInterval(uint32_t* start, uint32_t* end,
+                                                uint32_t day) const {
+  DatePeriods set;
+  CollectEmploymentIntervals(set, 0, 0);
+  for (const DatePeriod& interval : set) {
+    if (!interval.Contains(day)) continue;
+    if (start) *start = interval.start;
+    if (end) *end = interval.end;
+    return true;
+  }
   return false;
 }

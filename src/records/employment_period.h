@@ -3,6 +3,7 @@
 // restrict every statistic and every employment-restricted record query.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <tuple>
@@ -10,12 +11,10 @@
 #include "items/item.h"
 #include "items/ordered_items.h"
 #include "master/employee.h"
+#include "records/date_period.h"
 #include "velk_data/periods.h"
 
 class CEmploymentPeriods;
-
-// An open end (0) sorts after every other end.
-inline uint64_t EndKey(uint32_t end) { return end == 0 ? uint64_t{1} << 32 : end; }
 
 class CEmploymentPeriod
     : public CItem<CEmploymentPeriod, velk_data::IEmploymentPeriod, velk_data::IEmploymentPeriods> {
@@ -69,4 +68,18 @@ class CEmploymentPeriods : public COrderedItems<CEmploymentPeriods, velk_data::I
   uint32_t GetEmploymentIntervals(uint32_t* starts, uint32_t* ends, uint32_t start,
                                   uint32_t end) const override;
   bool FindEmploymentInterval(uint32_t* start, uint32_t* end, uint32_t day) const override;
+
+  // Adds to set the employment intervals (the periods merged where they overlap or touch)
+  // clipped to [start, end], 0 open on either side; nothing without periods. Returns the
+  // set's size. The engine of every employment-restricted query.
+  size_t CollectEmploymentIntervals(DatePeriods& set, uint32_t start, uint32_t end) const;
 };
+
+// The employment intervals of employee clipped to [start, end], added to set; nothing when he
+// has no employment periods (their collection is not made for the asking). Returns the set's
+// size.
+inline size_t CollectEmploymentOf(const CEmployee* employee, DatePeriods& set, uint32_t start,
+                                  uint32_t end) {
+  auto* periods = static_cast<const CEmploymentPeriods*>(employee->Existing(kEmploymentPeriod));
+  return periods ? periods->CollectEmploymentIntervals(set, start, end) : set.size();
+}

@@ -6,6 +6,9 @@
 #include "records/custom_shift.h"
 #include "records/employment_period.h"
 #include "records/fixed_shift.h"
+#include "records/individual_working_time.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
 #include "records/modified_shift.h"
 #include "records/overtime.h"
 
@@ -31,26 +34,46 @@ constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
-    kNotHeld,                   // special_period
-    kNotHeld,                   // shift_requirement
-    kNotHeld,                   // special_shift_requirement
-    kNotHeld,                   // special_weekday_requirement
-    kNotHeld,                   // leave_ban
-    kNotHeld,                   // membership
-    Row<CAbsences>(),           // absence
-    Row<CFixedShifts>(),        // fixed_shift
-    Row<CModifiedShifts>(),     // modified_shift
-    Row<CCustomShifts>(),       // custom_shift
-    Row<CNotes>(),              // note
-    Row<CBookings>(),           // booking
-    Row<COvertimes>(),          // overtime
-    kNotHeld,                   // shift_cycle_assignment
-    kNotHeld,                   // leave_entitlement
-    kNotHeld,                   // shift_type_restriction
-    Row<CEmploymentPeriods>(),  // employment_period
-    kNotHeld,                   // individual_working_time
-    kNotHeld,                   // shift_cycle_element
-    kNotHeld,                   // shift_cycle_exception
+    // special_period
+    kNotHeld,
+    // shift_requirement
+    kNotHeld,
+    // special_shift_requirement
+    kNotHeld,
+    // special_weekday_requirement
+    kNotHeld,
+    // leave_ban
+    kNotHeld,
+    // membership
+    Row<CMemberships>(),
+    // absence
+    Row<CAbsences>(),
+    // fixed_shift
+    Row<CFixedShifts>(),
+    // modified_shift
+    Row<CModifiedShifts>(),
+    // custom_shift
+    Row<CCustomShifts>(),
+    // note
+    Row<CNotes>(),
+    // booking
+    Row<CBookings>(),
+    // overtime
+    Row<COvertimes>(),
+    // shift_cycle_assignment
+    kNotHeld,
+    // leave_entitlement
+    Row<CLeaveEntitlements>(),
+    // shift_type_restriction
+    kNotHeld,
+    // employment_period
+    Row<CEmploymentPeriods>(),
+    // individual_working_time
+    Row<CIndividualWorkingTimes>(),
+    // shift_cycle_element
+    kNotHeld,
+    // shift_cycle_exception
+    kNotHeld,
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == kShiftCycleException - kSpecialPeriod + 1);
 

@@ -13,6 +13,7 @@
 #include "master/leave_type.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
+#include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
 #include "records/absence.h"
@@ -22,7 +23,10 @@
 #include "records/fixed_shift.h"
 #include "records/modified_shift.h"
 #include "records/overtime.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
+#include "users/user_setting.h"
 
 namespace {
 
@@ -53,6 +57,9 @@ template <>
 constexpr const char16_t* kSample<CGroup> =
     uR"({"id":4,"position":7,"name":"Ward","friday_requirement":3,"color_schedule_bk":"010203"})";
 template <>
+constexpr const char16_t* kSample<CWorkingTimeModel> =
+    uR"({"id":4,"position":7,"name":"Part time","basic_type":2,"weekly_hours":20,"workdays":"111"})";
+template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
 template <>
@@ -67,6 +74,16 @@ constexpr const char16_t* kSample<COvertime> =
 template <>
 constexpr const char16_t* kSample<CNote> =
     uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
+template <>
+constexpr const char16_t* kSample<CUserSetting> =
+    uR"({"id":4,"collaborator_id":9,"key":"Grid.Width","value":"120"})";
+// Without a target: the sample message holds no employee or group to name.
+template <>
+constexpr const char16_t* kSample<CGroupAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"read-only"})";
+template <>
+constexpr const char16_t* kSample<CEmployeeAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"none"})";
 template <>
 constexpr const char16_t* kSample<CAbsence> =
     uR"({"id":4,"employee_id":1,"leave_type_id":2,"date":"2026-03-02","time_of_day":3,
@@ -121,10 +138,29 @@ class ItemProtocolTest : public ModelTest {
   }
 };
 
-using ItemTypes =
-    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
-                     CGroup, CUserSpecification, CEmploymentPeriod, CBooking, COvertime, CNote,
-                     CAbsence, CFixedShift, CModifiedShift, CCustomShift>;
+// clang-format off
+using ItemTypes = ::testing::Types<
+    CHoliday,
+    CWorkplace,
+    CSurchargeType,
+    CShiftType,
+    CLeaveType,
+    CEmployee,
+    CGroup,
+    CWorkingTimeModel,
+    CUserSpecification,
+    CEmploymentPeriod,
+    CBooking,
+    COvertime,
+    CNote,
+    CUserSetting,
+    CGroupAccess,
+    CEmployeeAccess,
+    CAbsence,
+    CFixedShift,
+    CModifiedShift,
+    CCustomShift>;
+// clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {

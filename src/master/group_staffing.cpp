@@ -1,0 +1,200 @@
+#include "master/group_staffing.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "master/employee_schedule.h"
+#include "master/group.h"
+
+namespace {
+
+// The range to compute around day so that a walk through the days computes blocks of n days:
+// centred on day, or ahead of or behind what is known already.
+std::pair<uint32_t, uint32_t> PrefetchRange(uint32_t day, uint32_t n, bool before, bool after) {
+  if (n == 0 || (before && after)) return {day, day};
+  if (before) return {day, day + n};
+  if (after) return {day >= n ? day - n : 0, day};
+  return {day >= n / 2 ? day - n / 2 : 0, day + n / 2 + n % 2};
+}
+
+// The cached count of key; on a miss fill computes the block around the day first.
+template <class Map, class Key, class MakeKey, class Fill>
+int32_t CachedCount(Map& map, const Key& key, uint32_t day, uint32_t prefetch, MakeKey makeKey,
+                    Fill fill) {
+  auto it = map.find(key);
+  if (it != map.end()) return it->second;
+  const bool before = day > 0 && map.count(makeKey(day - 1));
+  const bool after = map.count(makeKey(day + 1)) != 0;
+  const auto [from, to] = PrefetchRange(day, prefetch, before, after);
+  fill(from, to);
+  it = map.find(key);
+  return it == map.end() ? 0 : it->second;
+}
+
+uint32_t Days(uint32_t from, uint32_t to) { return to >= from ? to - from + 1 : 0; }
+
+}  // namespace
+
+bool CGroupStaffing::Member::Covers(uint32_t day) const {
+  for (const auto& [start, end] : ranges)
+    if ((start == 0 || start <= day) && (end == 0 || day <= end)) return true;
+  return false;
+}
+
+void CGroupStaffing::MemberRanges(uint32_t from, uint32_t to, std::vector<Member>& out) const {
+  out.clear();
+  const std::vector<velk_data::IGroup*>& subtree = m_group->Subtree();
+  const std::unordered_set<const velk_data::IGroup*> groups(subtree.begin(), subtree.end());
+  velk_data::IEmployees* employees = m_group->GetData()->GetEmployees();
+  std::vector<velk_data::IMembership*> memberships;
+  for (uint32_t i = 0, n = employees->GetCount(); i < n; ++i) {
+    velk_data::IEmployee* employee = employees->GetAt(i);
+    velk_data::IMemberships* all = employee->GetMemberships();
+    if (!all) continue;
+    memberships.resize(all->CountInRange(from, to, false));
+    if (memberships.empty()) continue;
+    all->GetInRange(memberships.data(), from, to, false);
+    Member member{employee, {}};
+    for (velk_data::IMembership* m : memberships) {
+      if (!groups.count(m->GetGroup())) continue;
+      const uint32_t start = std::max(m->GetStart(), from);
+      const uint32_t end = m->GetEnd() == 0 ? to
+                           : to == 0        ? m->GetEnd()
+                                            : std::min(m->GetEnd(), to);
+      member.ranges.emplace_back(start, end);
+    }
+    if (!member.ranges.empty()) out.push_back(std::move(member));
+  }
+}
+
+void CGroupStaffing::FillAvailableCounts(int32_t* out, uint32_t from, uint32_t to, int32_t planType,
+                                         const AbsenceLists& lists) {
+  std::vector<Member> members;
+  MemberRanges(from, to, members);
+  std::vector<velk_data::IEmployee*> present;
+  for (uint32_t day = from, i = 0; i < Days(from, to); ++day, ++i) {
+    present.clear();
+    for (const Member& member : members)
+      if (member.Covers(day)) present.push_back(member.employee);
+    const auto count = static_cast<int32_t>(CountAvailable(
+        present.data(), static_cast<uint32_t>(present.size()), day, planType, lists));
+    m_available[{day, planType}] = count;
+    if (out) out[i] = count;
+  }
+}
+
+int32_t CGroupStaffing::GetAvailableCount(uint32_t day, int32_t planType, uint32_t prefetch) {
+  return CachedCount(
+      m_available, std::make_pair(day, planType), day, prefetch,
+      [&](uint32_t d) { return std::make_pair(d, planType); },
+      [&](uint32_t from, uint32_t to) { FillAvailableCounts(nullptr, from, to, planType, {}); });
+}
+
+void CGroupStaffing::GetPlannedCounts(int32_t* out, const velk_data::IShiftType* type,
+                                      const velk_data::IWorkplace* workplace, uint32_t from,
+                                      uint32_t to, int32_t planType) const {
+  if (out) std::fill(out, out + Days(from, to), 0);
+  if (!out || to < from) return;
+  std::vector<Member> members;
+  MemberRanges(from, to, members);
+  std::vector<velk_data::IScheduleItem*> items;
+  for (const Member& member : members) {
+    items.clear();
+    employee_schedule::ScheduleItems(member.employee, from, to, planType, 7, items);
+    for (velk_data::IScheduleItem* item : items) {
+      const uint32_t date = item->GetDate();
+      if (date >= from && date <= to && member.Covers(date) && item->GetShiftType() == type &&
+          item->GetWorkplace() == workplace)
+        ++out[date - from];
+      item->Release();
+    }
+  }
+}
+
+void CGroupStaffing::FillPlannedCounts(uint32_t from, uint32_t to, int32_t planType) {
+  velk_data::IShiftTypes* types = m_group->GetData()->GetShiftTypes();
+  const uint32_t days = Days(from, to);
+  std::map<const void*, std::vector<int32_t>> counts;
+  for (uint32_t i = 0, n = types->GetCount(); i < n; ++i) counts[types->GetAt(i)].assign(days, 0);
+  std::vector<Member> members;
+  MemberRanges(from, to, members);
+  std::vector<velk_data::IScheduleItem*> items;
+  for (const Member& member : members) {
+    items.clear();
+    employee_schedule::ScheduleItems(member.employee, from, to, planType, 7, items);
+    for (velk_data::IScheduleItem* item : items) {
+      const uint32_t date = item->GetDate();
+      auto it = counts.find(item->GetShiftType());
+      if (it != counts.end() && date >= from && date <= to && member.Covers(date))
+        ++it->second[date - from];
+      item->Release();
+    }
+  }
+  for (const auto& [type, perDay] : counts)
+    for (uint32_t i = 0; i < days; ++i) m_planned[{type, from + i, planType}] = perDay[i];
+}
+
+int32_t CGroupStaffing::GetPlannedCountCached(uint32_t day, const velk_data::IShiftType* type,
+                                              int32_t planType, uint32_t prefetch) {
+  return CachedCount(
+      m_planned, DayKey{type, day, planType}, day, prefetch,
+      [&](uint32_t d) {
+        return DayKey{type, d, planType};
+      },
+      [&](uint32_t from, uint32_t to) { FillPlannedCounts(from, to, planType); });
+}
+
+int32_t CGroupStaffing::CountAbsent(velk_data::ILeaveType* const* types, uint32_t count,
+                                    uint32_t day, int32_t planType) const {
+  std::vector<velk_data::IEmployee*> employees(m_group->CountEmployees(day, day, true));
+  if (!employees.empty()) m_group->GetEmployees(employees.data(), day, day, true);
+  int32_t absent = 0;
+  std::vector<velk_data::IAbsence*> absences;
+  for (velk_data::IEmployee* employee : employees) {
+    employee_schedule::InRange(employee->GetAbsences(), day, day, planType, absences);
+    const bool any = std::any_of(absences.begin(), absences.end(), [&](velk_data::IAbsence* a) {
+      return types && std::find(types, types + count, a->GetLeaveType()) != types + count;
+    });
+    if (any) ++absent;
+  }
+  return absent;
+}
+
+void CGroupStaffing::FillAbsentCounts(uint32_t from, uint32_t to, int32_t planType) {
+  velk_data::ILeaveTypes* types = m_group->GetData()->GetLeaveTypes();
+  const uint32_t days = Days(from, to);
+  std::map<const void*, std::vector<int32_t>> counts;
+  for (uint32_t i = 0, n = types->GetCount(); i < n; ++i) counts[types->GetAt(i)].assign(days, 0);
+  std::vector<Member> members;
+  MemberRanges(from, to, members);
+  std::vector<velk_data::IAbsence*> absences;
+  std::vector<std::pair<const void*, uint32_t>> seen;  // (leave type, day) of one employee
+  for (const Member& member : members) {
+    employee_schedule::InRange(member.employee->GetAbsences(), from, to, planType, absences);
+    seen.clear();
+    for (velk_data::IAbsence* absence : absences) {
+      const uint32_t date = absence->GetDate();
+      if (date < from || date > to || !member.Covers(date)) continue;
+      seen.emplace_back(absence->GetLeaveType(), date);
+    }
+    // Each employee counts once per leave type and day.
+    std::sort(seen.begin(), seen.end());
+    seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
+    for (const auto& [type, date] : seen) {
+      auto it = counts.find(type);
+      if (it != counts.end()) ++it->second[date - from];
+    }
+  }
+  for (const auto& [type, perDay] : counts)
+    for (uint32_t i = 0; i < days; ++i) m_absent[{type, from + i, planType}] = perDay[i];
+}
+
+int32_t CGroupStaffing::GetAbsentCountCached(uint32_t day, const velk_data::ILeaveType* type,
+                                             int32_t planType, uint32_t prefetch) {
+  return CachedCount(
+      m_absent, DayKey{type, day, planType}, day, prefetch,
+      [&](uint32_t d) {
+        return DayKey{type, d, planType};
+      },
+      [&](uint32_t from, uint32_t to) { FillAbsentCounts(from, to, planType); });
+}

@@ -1,0 +1,60 @@
+cmake_minimum_required(VERSION 3.25)
+# One step of the package test (cmake -P), chosen by STEP:
+#   Readme         the README quotes examples/host/host.cpp as it is
+#   Install        cmake --install into WORK/prefix (fresh): library, public headers only, ...
+#   CMakePackage   configure, build and run examples/host with find_package(velk_data)
+#   PkgConfig      compile examples/host/host.cpp with pkg-config's flags and run it
+#   InstalledVelk  the installed velk finds the installed library and loads the ward
+set(prefix ${WORK}/prefix)
+set(host_output "1 workplace\\(s\\), first at position 1\n25 Dec 2026 is a holiday: 1\n")
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "failed (${code}): ${ARGN}\n${out}${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_host_output program)
+  run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${prefix}/${LIBDIR} ${program})
+  if(NOT out MATCHES "^${host_output}$")
+    message(FATAL_ERROR "${program} printed:\n${out}")
+  endif()
+endfunction()
+
+if(STEP STREQUAL "Install")
+  file(REMOVE_RECURSE ${WORK})
+  run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+  # Only the public headers are installed.
+  file(GLOB_RECURSE headers RELATIVE ${prefix}/include ${prefix}/include/*)
+  file(GLOB_RECURSE public RELATIVE ${SOURCE_DIR}/include ${SOURCE_DIR}/include/*)
+  if(NOT headers STREQUAL public)
+    message(FATAL_ERROR "installed headers differ from include/: ${headers}")
+  endif()
+elseif(STEP STREQUAL "Readme")
+  file(READ ${SOURCE_DIR}/README.md readme)
+  file(READ ${SOURCE_DIR}/examples/host/host.cpp host)
+  string(FIND "${readme}" "${host}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "README.md does not quote examples/host/host.cpp as it is")
+  endif()
+elseif(STEP STREQUAL "CMakePackage")
+  set(build ${WORK}/cmake-host)
+  file(REMOVE_RECURSE ${build})
+  run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/host -B ${build} -G ${GENERATOR}
+      -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${HOST_FLAGS}" -DCMAKE_PREFIX_PATH=${prefix}
+      -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+  run(${CMAKE_COMMAND} --build ${build})
+  expect_host_output(${build}/host)
+elseif(STEP STREQUAL "PkgConfig")
+  set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIBDIR}/pkgconfig)
+  run(${PKG_CONFIG} --cflags --libs velk_data)
+  separate_arguments(flags UNIX_COMMAND "${HOST_FLAGS} ${out}")
+  run(${CXX} ${SOURCE_DIR}/examples/host/host.cpp ${flags} -o ${WORK}/pkg-config-host)
+  expect_host_output(${WORK}/pkg-config-host)
+elseif(STEP STREQUAL "InstalledVelk")
+  run(${prefix}/bin/velk validate ${SOURCE_DIR}/examples/ward.json)
+else()
+  message(FATAL_ERROR "unknown STEP '${STEP}'")
+endif()
