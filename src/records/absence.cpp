@@ -44,7 +44,7 @@ const velk_data::IWorkingTimeModel* CAbsence::ModelOnDate() const {
 bool CAbsence::CountsAll() const { return m_leaveType && m_leaveType->IsCountAll(); }
 
 bool CAbsence::Countable(Span& span, const velk_data::IWorkingTimeModel* model) const {
-  if (!model || !model->IsWorkday(m_date % 7)) return false;
+  if (!model || !model->IsWorkday(WeekdayOf(m_date))) return false;
   const CHoliday* holiday = Root()->Holidays()->On(m_date);
   if (!holiday) return true;
   const bool worksOnHolidays = model->IsWorkday(7);
