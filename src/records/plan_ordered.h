@@ -15,8 +15,8 @@
 // The sort key of a planned record: plan type, compared signed, then date.
 using PlanDateKey = std::tuple<int32_t, uint32_t>;
 
-// The weekday of a day number, 0 Monday .. 6 Sunday. Computed from the next day, as planned
-// records have always done: the last day number there is wraps to a Sunday.
+// The weekday of a day number, 0 Monday .. 6 Sunday, computed from the next day's weekday
+// (Sunday 0) in unsigned arithmetic: the last day number there is wraps to a Sunday.
 inline uint32_t WeekdayOf(uint32_t date) { return ((date + 1) % 7 + 6) % 7; }
 
 template <class Derived, class Interface, class Item>
