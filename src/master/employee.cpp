@@ -8,6 +8,25 @@
 #include "master/employee_schedule.h"
 #include "master/group.h"
 #include "users/employee_access.h"
+#include "records/leave_ban.h"
+#include "records/special_period.h"
+
+namespace {
+
+// The records of Records of every group of the employee that overlap [from, to], each once.
+// Two groups never share a record, and the set of groups holds each group once, so nothing
+// repeats; their order carries no meaning.
+template <class Records, class Item>
+std::vector<Item*> OfGroups(const CEmployee& employee, uint32_t from, uint32_t to) {
+  std::vector<velk_data::IGroup*> groups(employee.CountGroups());
+  groups.resize(employee.GetGroups(groups.data()));
+  std::vector<Item*> found;
+  for (velk_data::IGroup* group : groups)
+    static_cast<const CGroup*>(group)->CollectOwn<Records>(found, from, to);
+  return found;
+}
+
+}  // namespace
 
 uint32_t CEmployee::GetWorkDates(uint32_t* out, uint32_t from, uint32_t to, int32_t planType,
                                  bool skipNoSurcharge) const {
@@ -74,6 +93,21 @@ uint32_t CEmployee::GetGroups(velk_data::IGroup** out) const {
   }
   if (out) std::copy(m_groupCache.begin(), m_groupCache.end(), out);
   return static_cast<uint32_t>(m_groupCache.size());
+}
+
+uint32_t CEmployee::GetSpecialPeriods(velk_data::ISpecialPeriod** out, uint32_t from,
+                                      uint32_t to) const {
+  return CopyGathered(OfGroups<CSpecialPeriods, CSpecialPeriod>(*this, from, to), out);
+}
+
+uint32_t CEmployee::GetLeaveBans(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const {
+  return CopyGathered(OfGroups<CLeaveBans, CLeaveBan>(*this, from, to), out);
+}
+
+bool CEmployee::IsLeaveBanned(uint32_t day, int32_t filter) const {
+  const std::vector<CLeaveBan*> bans = OfGroups<CLeaveBans, CLeaveBan>(*this, day, day);
+  return std::any_of(bans.begin(), bans.end(),
+                     [filter](const CLeaveBan* ban) { return ban->Bars(filter); });
 }
 
 void CEmployee::Assign(const velk_data::IEmployee* other) {

@@ -127,18 +127,18 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   bool IsBoldText() const override { return m_boldText; }
   void SetBoldText(bool bold) override { m_boldText = bold; }
 
-  // Special periods and leave bans are group records, which the model does not hold yet.
+  // The special periods (leave bans) of all his groups that overlap [from, to], each once, in
+  // no particular order. His groups do not depend on the dates.
   uint32_t CountSpecialPeriods(uint32_t from, uint32_t to) const override {
     return GetSpecialPeriods(nullptr, from, to);
   }
-  uint32_t GetSpecialPeriods(velk_data::ISpecialPeriod**, uint32_t, uint32_t) const override {
-    return 0;
-  }
-  bool IsLeaveBanned(uint32_t, int32_t) const override { return false; }
+  uint32_t GetSpecialPeriods(velk_data::ISpecialPeriod** out, uint32_t from,
+                             uint32_t to) const override;
+  bool IsLeaveBanned(uint32_t day, int32_t filter) const override;
   uint32_t CountLeaveBans(uint32_t from, uint32_t to) const override {
     return GetLeaveBans(nullptr, from, to);
   }
-  uint32_t GetLeaveBans(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
+  uint32_t GetLeaveBans(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const override;
 
   // Statistics: cached sums over the employed days (employee_statistics.cpp); schedule
   // queries read the records as they are (employee_schedule.cpp).

@@ -25,6 +25,12 @@
 #include "records/overtime.h"
 #include "users/employee_access.h"
 #include "users/group_access.h"
+#include "records/leave_ban.h"
+#include "records/shift_requirement.h"
+#include "records/shift_type_restriction.h"
+#include "records/special_period.h"
+#include "records/special_shift_requirement.h"
+#include "records/special_weekday_requirement.h"
 #include "users/user_profile.h"
 #include "users/user_setting.h"
 
@@ -104,10 +110,10 @@ constexpr const char16_t* kSample<CCustomShift> =
          "no_surcharge":true})";
 
 // Records are read into the collections of employee 1 or group 1, and may refer to leave type 2,
-// shift type 3 and workplace 5.
+// shift types 1 and 3 and workplace 5.
 constexpr const char16_t* kOwners =
     uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
-        "shift_type":{"cu":[{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
+        "shift_type":{"cu":[{"id":1},{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
 
 // A new absence names no leave type, which it writes as 0, an id that names none: it gets one
 // to be read back.
@@ -116,6 +122,24 @@ void Complete(Interface*, CData&) {}
 void Complete(velk_data::IAbsence* absence, CData& data) {
   absence->SetLeaveType(data.GetLeaveTypes()->FindById(2));
 }
+template <>
+constexpr const char16_t* kSample<CShiftRequirement> =
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"weekday":7,"minimum":2,"maximum":3})";
+template <>
+constexpr const char16_t* kSample<CSpecialShiftRequirement> =
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"date":"2026-12-24","minimum":2})";
+template <>
+constexpr const char16_t* kSample<CSpecialWeekdayRequirement> =
+    uR"({"id":4,"group_id":1,"description":"Winter","start":"2026-12-01","holiday_requirement":3})";
+template <>
+constexpr const char16_t* kSample<CLeaveBan> =
+    uR"({"id":4,"group_id":1,"filter":0,"start":"2026-12-01","end":"2026-12-24"})";
+template <>
+constexpr const char16_t* kSample<CSpecialPeriod> =
+    uR"({"id":4,"group_id":1,"name":"Advent","end":"2026-12-24","color":"102030"})";
+template <>
+constexpr const char16_t* kSample<CShiftTypeRestriction> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":1,"weekday":3,"restriction":2})";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
@@ -159,7 +183,13 @@ using ItemTypes = ::testing::Types<
     CAbsence,
     CFixedShift,
     CModifiedShift,
-    CCustomShift>;
+    CCustomShift,
+    CShiftRequirement,
+    CSpecialShiftRequirement,
+    CSpecialWeekdayRequirement,
+    CLeaveBan,
+    CSpecialPeriod,
+    CShiftTypeRestriction>;
 // clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 

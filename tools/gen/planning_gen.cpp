@@ -186,6 +186,7 @@ class Generator {
       Section("modified_shift", &Generator::ModifiedShifts);
       Section("custom_shift", &Generator::CustomShifts);
       Section("note", &Generator::Notes);
+      StaffingSections();
     }
     m_out.Close(u'}');
     return m_items;
@@ -436,6 +437,172 @@ class Generator {
         m_out.Int(random.Below(6));
       }
       EndItem();
+    }
+  }
+
+  // Staffing records: what each group needs per shift type and day, when leave is barred and
+  // which periods are special; and what some employees may not work.
+  void StaffingSections() {
+    Section("shift_requirement", &Generator::ShiftRequirements);
+    Section("special_shift_requirement", &Generator::SpecialShiftRequirements);
+    Section("special_weekday_requirement", &Generator::SpecialWeekdayRequirements);
+    Section("leave_ban", &Generator::LeaveBans);
+    Section("special_period", &Generator::SpecialPeriods);
+    Section("shift_type_restriction", &Generator::ShiftTypeRestrictions);
+  }
+
+  // The k-th of the four shift types a group plans with; distinct for k 0 to 3.
+  uint32_t GroupShiftType(uint32_t group, uint32_t k) const {
+    return 1 + (group * 5 + k * 7) % m_sizes.shiftTypes;
+  }
+
+  void Limits(Random& random, uint32_t minimum) {
+    m_out.Key("minimum");
+    m_out.Int(minimum);
+    m_out.Key("maximum");
+    if (random.Chance(30)) {
+      m_out.Null();
+    } else {
+      m_out.Int(minimum + random.Below(3));
+    }
+  }
+
+  void GroupRecord(int64_t id, uint32_t group) {
+    BeginItem(id);
+    m_out.Key("group_id");
+    m_out.Int(group);
+  }
+
+  void Range(uint32_t start, uint32_t end) {
+    m_out.Key("start");
+    m_out.Date(start);
+    m_out.Key("end");
+    if (end) {
+      m_out.Date(end);
+    } else {
+      m_out.Null();
+    }
+  }
+
+  // Every day index of four shift types per group, the holiday (7) included.
+  void ShiftRequirements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      for (uint32_t k = 0; k < 4; ++k) {
+        for (uint32_t weekday = 0; weekday < 8; ++weekday) {
+          GroupRecord(++id, g);
+          m_out.Key("shift_type_id");
+          m_out.Int(GroupShiftType(g, k));
+          m_out.Key("weekday");
+          m_out.Int(weekday);
+          Limits(random, weekday >= 5 ? random.Below(2) : 1 + random.Below(3));
+          EndItem();
+        }
+      }
+    }
+  }
+
+  // A few dates per group with their own numbers (an audit, a training day).
+  void SpecialShiftRequirements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      uint32_t count = random.Below(7);
+      for (uint32_t i = 0; i < count; ++i) {
+        GroupRecord(++id, g);
+        m_out.Key("shift_type_id");
+        m_out.Int(GroupShiftType(g, random.Below(4)));
+        m_out.Key("date");
+        m_out.Date(random.Below(730));
+        Limits(random, random.Below(5));
+        EndItem();
+      }
+    }
+  }
+
+  // The winter season (1 December to 6 January) of each year for half the groups.
+  void SpecialWeekdayRequirements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      if (!random.Chance(50)) continue;
+      for (uint32_t year = 0; year < 2; ++year) {
+        GroupRecord(++id, g);
+        m_out.Key("description");
+        m_out.String(u"Wintersaison");
+        Range(year * 365 + 335, year * 365 + 371);
+        for (uint32_t day = 0; day < 8; ++day) {
+          m_out.Key((std::string(kDays[day]) + "_requirement").c_str());
+          m_out.Int(day < 5 ? 3 + random.Below(4) : 1 + random.Below(3));
+        }
+        EndItem();
+      }
+    }
+  }
+
+  // One or two busy weeks a year per group; filter 0 bars every kind of leave.
+  void LeaveBans(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      for (uint32_t year = 0; year < 2; ++year) {
+        uint32_t count = 1 + random.Chance(50);
+        for (uint32_t i = 0; i < count; ++i) {
+          GroupRecord(++id, g);
+          m_out.Key("filter");
+          m_out.Int(random.Chance(60) ? 0 : 1 + random.Below(3));
+          m_out.Key("description");
+          m_out.String(random.Chance(50) ? u"Inventur" : u"Urlaubssperre");
+          uint32_t start = year * 365 + random.Below(52) * 7;
+          Range(start, start + 6);
+          EndItem();
+        }
+      }
+    }
+  }
+
+  // The summer school holidays on the root group, a project period on some others; a few
+  // without an end.
+  void SpecialPeriods(Random& random) {
+    int64_t id = 0;
+    for (uint32_t year = 0; year < 2; ++year) {
+      GroupRecord(++id, 1);
+      m_out.Key("name");
+      m_out.String(u"Sommerferien");
+      Range(year * 365 + 180, year * 365 + 222);
+      m_out.Key("color");
+      m_out.Color(random);
+      EndItem();
+    }
+    for (uint32_t g = 2; g <= m_sizes.groups; ++g) {
+      if (!random.Chance(30)) continue;
+      GroupRecord(++id, g);
+      m_out.Key("name");
+      m_out.String(u"Umbau Station " + Number(g));
+      uint32_t start = random.Below(700);
+      Range(start, random.Chance(10) ? 0 : start + 7 + random.Below(60));
+      m_out.Key("color");
+      m_out.Color(random);
+      EndItem();
+    }
+  }
+
+  // One employee in five may not work some shift types on some day indexes; kind 2 keeps
+  // the shift type out of his shift cycles.
+  void ShiftTypeRestrictions(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      if (!random.Chance(20)) continue;
+      uint32_t count = 1 + random.Below(3);
+      for (uint32_t i = 0; i < count; ++i) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("shift_type_id");
+        m_out.Int(1 + random.Below(m_sizes.shiftTypes));
+        m_out.Key("weekday");
+        m_out.Int(random.Below(8));
+        m_out.Key("restriction");
+        m_out.Int(random.Chance(50) ? 2 : 1);
+        EndItem();
+      }
     }
   }
 
@@ -693,7 +860,7 @@ class Generator {
 std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats,
                                        Content content, SectionFilter filter) {
   std::u16string text;
-  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 27000 : 1300) +
+  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 30000 : 1300) +
                65536);
   uint64_t items = Generator(seed, employees, text, filter).Run(content);
   if (stats) stats->items = items;
