@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "master/holiday.h"
-#include "velk_data/periods.h"
+#include "records/individual_working_time.h"
 #include "velk_data/working_time_models.h"
 
 namespace {
@@ -36,7 +36,9 @@ void CAbsence::Assign(const velk_data::IAbsence* source) {
 const velk_data::IWorkingTimeModel* CAbsence::ModelOnDate() const {
   CEmployee* employee = Holder();
   if (!employee) return nullptr;
-  const velk_data::IIndividualWorkingTimes* times = employee->GetIndividualWorkingTimes();
+  // Asked without making the collection: an employee without one has no model.
+  auto* times =
+      static_cast<const CIndividualWorkingTimes*>(employee->Existing(kIndividualWorkingTime));
   return times ? times->GetModelOn(m_date) : nullptr;
 }
 
