@@ -186,6 +186,22 @@ TEST_F(PlannedShiftTest, StatisticsCountOnlyFixedShiftsOnDaysTheirTypeIsWorked) 
   EXPECT_EQ(counts[data.GetShiftTypes()->FindById(4)], 1u);
 }
 
+TEST_F(PlannedShiftTest, EmploymentRestrictsTheQueriesToTheEmployedDays) {
+  EXPECT_EQ(fixed->CountInEmployment(0, 0, 0), 0u);  // no employment periods: never employed
+  ASSERT_NE(Update(uR"({"employment_period":{"cu":[
+      {"id":1,"employee_id":1,"start":"2026-03-03","end":"2026-03-08"}]}})"),
+            nullptr)
+      << Error();
+  std::vector<velk_data::IFixedShift*> out(3);
+  ASSERT_EQ(fixed->GetInEmployment(out.data(), 0, 0, 0), 1u);
+  EXPECT_EQ(out[0], Fixed(2));
+  EXPECT_EQ(fixed->CountInEmployment(Fixed(1)->GetDate(), Fixed(2)->GetDate(), 0), 1u);
+  EXPECT_EQ(fixed->CountInEmployment(Fixed(2)->GetDate() + 1, 0, 0), 0u);
+  EXPECT_EQ(fixed->CountInEmployment(0, 0, 1), 0u);
+  EXPECT_EQ(custom->CountInEmployment(0, Fixed(2)->GetDate(), 0), 1u);
+  EXPECT_EQ(modified->CountInEmployment(0, 0, 0), 1u);
+}
+
 TEST_F(PlannedShiftTest, RemovingAShiftTypeOrAWorkplaceRemovesTheShiftsThatUseIt) {
   ASSERT_NE(Update(uR"({"workplace":{"d":[{"id":5}]}})"), nullptr) << Error();
   EXPECT_EQ(fixed->GetCount(), 2u);
