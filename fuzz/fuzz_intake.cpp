@@ -43,5 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   }
   // A query over whatever the model holds now must not crash either.
   data.GetHolidays()->GetCount();
+  data.SetCurrentUser(7, false, 2);  // a restricted user: the access entries answer
+  for (uint32_t i = 0; i < data.GetGroups()->GetCount(); ++i)
+    data.GetGroupPermission(data.GetGroups()->GetAt(i));
+  data.IsReadOnlyUser();
+  data.GetUserSettings()->CountByKey("grid.", 7);
   return 0;
 }

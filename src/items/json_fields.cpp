@@ -86,11 +86,17 @@ bool CJsonReader::RefId(const char16_t* key, RefRead rule, int32_t& id) const {
       id = m_json.GetInt(key, -1);
       return id >= 0;
     case RefRead::kPresent:
+    case RefRead::kNullable:
       if (!m_json.Find(key)) return false;
       id = m_json.GetInt(key, 0);
       return true;
   }
   return false;
+}
+
+bool CJsonReader::IsNull(const char16_t* key) const {
+  const velk_json::CJSONValue* member = m_json.Find(key);
+  return member && member->GetType() == JSONType::Null;
 }
 
 void CJsonReader::Unknown(const char16_t* message) { ThrowModelError(message, kErrorInvalidId); }

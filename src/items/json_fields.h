@@ -26,8 +26,9 @@ enum class RefRead {
   kPositive,     // default 0; ids of 0 and below leave the reference unchanged
   kNonNegative,  // default -1; ids below 0 leave the reference unchanged
   kPresent,      // looked up whenever the member is present
+  kNullable,     // present: null clears the reference, any other value is looked up
 };
-enum class RefWrite { kZeroWhenNone, kOmitWhenNone };
+enum class RefWrite { kZeroWhenNone, kOmitWhenNone, kNullWhenNone };
 
 class CJsonReader {
  public:
@@ -61,6 +62,10 @@ class CJsonReader {
   void Ref(const char16_t* key, T*& field, Collection* (CData::*collection)() const, RefRead rule,
            RefWrite /*write*/, const char16_t* unknown) {
     int32_t id = 0;
+    if (rule == RefRead::kNullable && IsNull(key)) {
+      field = nullptr;
+      return;
+    }
     if (!RefId(key, rule, id)) return;
     auto* item = (Root()->*collection)()->FindItem(id);
     if (!item) Unknown(unknown);
@@ -69,6 +74,7 @@ class CJsonReader {
 
  private:
   bool RefId(const char16_t* key, RefRead rule, int32_t& id) const;
+  bool IsNull(const char16_t* key) const;
   [[noreturn]] static void Unknown(const char16_t* message);
   CData* Root() const;
 
@@ -101,6 +107,8 @@ class CJsonWriter {
       Int(key, ref->GetId());
     else if (write == RefWrite::kZeroWhenNone)
       Int(key, 0);
+    else if (write == RefWrite::kNullWhenNone)
+      Null(key);
   }
 
  private:

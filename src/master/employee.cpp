@@ -9,6 +9,7 @@
 #include "master/group.h"
 #include "records/leave_ban.h"
 #include "records/special_period.h"
+#include "users/employee_access.h"
 
 namespace {
 
@@ -145,8 +146,9 @@ void CEmployees::UpdateDerived(const std::set<std::u16string>& /*changedTypes*/)
   for (CEmployee* employee : Items()) employee->SetPermission(permission);
 }
 
-void CEmployees::BeforeDestroy(CEmployee* /*employee*/) {
-  // The employee's records go with him; access items that name him are not held yet.
+void CEmployees::BeforeDestroy(CEmployee* employee) {
+  // His own records go with him; the access entries that name him are held by the root.
+  Root()->EmployeeAccesses()->RemoveFor(employee);
 }
 
 uint32_t CEmployees::CountAvailable(velk_data::IEmployee* const* employees, uint32_t count,

@@ -12,6 +12,7 @@
 #include "records/special_period.h"
 #include "records/special_shift_requirement.h"
 #include "records/special_weekday_requirement.h"
+#include "users/group_access.h"
 
 namespace {
 
@@ -211,4 +212,5 @@ void CGroups::BeforeDestroy(CGroup* group) {
   ClearLinks();
   if (CEmployees* employees = Root()->Employees()) employees->ClearLinks();
   Root()->RemoveReferrers(group, {kMembership});
+  Root()->GroupAccesses()->RemoveFor(group);
 }

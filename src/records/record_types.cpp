@@ -1,12 +1,16 @@
 #include "records/record_types.h"
 
 #include "data/type_codes.h"
+#include "records/absence.h"
 #include "records/booking.h"
+#include "records/custom_shift.h"
 #include "records/employment_period.h"
+#include "records/fixed_shift.h"
 #include "records/individual_working_time.h"
 #include "records/leave_ban.h"
 #include "records/leave_entitlement.h"
 #include "records/membership.h"
+#include "records/modified_shift.h"
 #include "records/overtime.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
@@ -49,13 +53,13 @@ const RecordType kRows[] = {
     // membership
     Row<CMemberships>(),
     // absence
-    kNotHeld,
+    Row<CAbsences>(),
     // fixed_shift
-    kNotHeld,
+    Row<CFixedShifts>(),
     // modified_shift
-    kNotHeld,
+    Row<CModifiedShifts>(),
     // custom_shift
-    kNotHeld,
+    Row<CCustomShifts>(),
     // note
     Row<CNotes>(),
     // booking

@@ -16,16 +16,23 @@
 #include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/absence.h"
 #include "records/booking.h"
+#include "records/custom_shift.h"
 #include "records/employment_period.h"
+#include "records/fixed_shift.h"
 #include "records/leave_ban.h"
+#include "records/modified_shift.h"
 #include "records/overtime.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
 #include "records/special_period.h"
 #include "records/special_shift_requirement.h"
 #include "records/special_weekday_requirement.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
+#include "users/user_setting.h"
 
 namespace {
 
@@ -74,11 +81,40 @@ template <>
 constexpr const char16_t* kSample<CNote> =
     uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
 template <>
+constexpr const char16_t* kSample<CUserSetting> =
+    uR"({"id":4,"collaborator_id":9,"key":"Grid.Width","value":"120"})";
+// Without a target: the sample message holds no employee or group to name.
+template <>
+constexpr const char16_t* kSample<CGroupAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"read-only"})";
+template <>
+constexpr const char16_t* kSample<CEmployeeAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"none"})";
+template <>
+constexpr const char16_t* kSample<CAbsence> =
+    uR"({"id":4,"employee_id":1,"leave_type_id":2,"date":"2026-03-02","time_of_day":3,
+         "start_at":"22:00","end_at":"02:00","plan_type":-2})";
+template <>
+constexpr const char16_t* kSample<CFixedShift> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"workplace_id":5,"date":"2026-03-02",
+         "plan_type":1})";
+template <>
+constexpr const char16_t* kSample<CModifiedShift> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"date":"2026-03-02","part_count":2,
+         "start_at_0":"06:00","end_at_0":"10:00","start_at_1":"22:00","end_at_1":"02:00",
+         "actual_hours":8.25,"plan_type":1})";
+template <>
+constexpr const char16_t* kSample<CCustomShift> =
+    uR"({"id":4,"employee_id":1,"workplace_id":5,"date":"2026-03-02","name":"Visit",
+         "color_bar":"00FF80","part_count":3,"end_at_2":"23:15","actual_hours":1.5,
+         "no_surcharge":true})";
+
+template <>
 constexpr const char16_t* kSample<CShiftRequirement> =
-    uR"({"id":4,"group_id":1,"shift_type_id":1,"weekday":7,"minimum":2,"maximum":3})";
+    uR"({"id":4,"group_id":1,"shift_type_id":3,"weekday":7,"minimum":2,"maximum":3})";
 template <>
 constexpr const char16_t* kSample<CSpecialShiftRequirement> =
-    uR"({"id":4,"group_id":1,"shift_type_id":1,"date":"2026-12-24","minimum":2})";
+    uR"({"id":4,"group_id":1,"shift_type_id":3,"date":"2026-12-24","minimum":2})";
 template <>
 constexpr const char16_t* kSample<CSpecialWeekdayRequirement> =
     uR"({"id":4,"group_id":1,"description":"Winter","start":"2026-12-01","holiday_requirement":3})";
@@ -90,11 +126,21 @@ constexpr const char16_t* kSample<CSpecialPeriod> =
     uR"({"id":4,"group_id":1,"name":"Advent","end":"2026-12-24","color":"102030"})";
 template <>
 constexpr const char16_t* kSample<CShiftTypeRestriction> =
-    uR"({"id":4,"employee_id":1,"shift_type_id":1,"weekday":3,"restriction":2})";
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"weekday":3,"restriction":2})";
 
-// Records are read into the collections of employee 1 or group 1; some name shift type 1.
+// Records are read into the collections of employee 1 or group 1, and may refer to leave type 2,
+// shift type 3 and workplace 5.
 constexpr const char16_t* kOwners =
-    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"shift_type":{"cu":[{"id":1}]},)";
+    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
+        "shift_type":{"cu":[{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
+
+// A new absence names no leave type, which it writes as 0, an id that names none: it gets one
+// to be read back.
+template <class Interface>
+void Complete(Interface*, CData&) {}
+void Complete(velk_data::IAbsence* absence, CData& data) {
+  absence->SetLeaveType(data.GetLeaveTypes()->FindById(2));
+}
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
@@ -117,15 +163,40 @@ class ItemProtocolTest : public ModelTest {
   }
 };
 
-using ItemTypes =
-    ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType, CEmployee,
-                     CGroup, CWorkingTimeModel, CUserSpecification, CEmploymentPeriod, CBooking,
-                     COvertime, CNote, CShiftRequirement, CSpecialShiftRequirement,
-                     CSpecialWeekdayRequirement, CLeaveBan, CSpecialPeriod, CShiftTypeRestriction>;
+// clang-format off
+using ItemTypes = ::testing::Types<
+    CHoliday,
+    CWorkplace,
+    CSurchargeType,
+    CShiftType,
+    CLeaveType,
+    CEmployee,
+    CGroup,
+    CWorkingTimeModel,
+    CUserSpecification,
+    CEmploymentPeriod,
+    CBooking,
+    COvertime,
+    CNote,
+    CUserSetting,
+    CGroupAccess,
+    CEmployeeAccess,
+    CAbsence,
+    CFixedShift,
+    CModifiedShift,
+    CCustomShift,
+    CShiftRequirement,
+    CSpecialShiftRequirement,
+    CSpecialWeekdayRequirement,
+    CLeaveBan,
+    CSpecialPeriod,
+    CShiftTypeRestriction>;
+// clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
   auto* item = this->Items()->CreateItem();
+  Complete(item, this->data);
   EXPECT_EQ(item->GetId(), -1);
   EXPECT_EQ(item->GetCollection(), this->Items());
   EXPECT_EQ(this->Items()->GetCount(), 0u);

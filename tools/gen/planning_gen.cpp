@@ -2,26 +2,11 @@
 
 #include <vector>
 
+#include "tools/gen/random.h"
+#include "tools/gen/year_plan.h"
+
 namespace velk_gen {
 namespace {
-
-// SplitMix64: tiny, fast and the same everywhere (std distributions are not).
-class Random {
- public:
-  explicit Random(uint64_t seed) : m_state(seed) {}
-  uint64_t Next() {
-    uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-  }
-  // Uniform enough in [0, n) for test data.
-  uint32_t Below(uint32_t n) { return static_cast<uint32_t>(Next() % n); }
-  bool Chance(uint32_t percent) { return Below(100) < percent; }
-
- private:
-  uint64_t m_state;
-};
 
 const char16_t* const kFirstNames[] = {u"Anna", u"Ben",       u"Clara",       u"D\u00e9sir\u00e9e",
                                        u"Emil", u"Frida",     u"G\u00fcnter", u"Hanna",
@@ -177,7 +162,8 @@ struct Sizes {
 
 class Generator {
  public:
-  Generator(uint32_t seed, uint32_t employees, std::u16string& text) : m_seed(seed), m_out(text) {
+  Generator(uint32_t seed, uint32_t employees, std::u16string& text, SectionFilter filter)
+      : m_seed(seed), m_out(text), m_filter(filter) {
     m_sizes.employees = employees;
     m_sizes.groups = employees / 25 + 1;
   }
@@ -197,6 +183,8 @@ class Generator {
       Section("employment_period", &Generator::EmploymentPeriods);
       Section("absence", &Generator::Absences);
       Section("fixed_shift", &Generator::FixedShifts);
+      Section("modified_shift", &Generator::ModifiedShifts);
+      Section("custom_shift", &Generator::CustomShifts);
       Section("note", &Generator::Notes);
       StaffingSections();
     }
@@ -210,6 +198,7 @@ class Generator {
   void Section(const char* key, Fill fill) {
     // Each section draws from its own stream, so sizes of one do not shift another.
     Random random(static_cast<uint64_t>(m_seed) << 32 ^ ++m_section * 0x2545F4914F6CDD1DULL);
+    if (m_filter && !m_filter(key)) return;
     m_out.Key(key);
     m_out.Open(u'{');
     m_out.Key("cu");
@@ -355,17 +344,20 @@ class Generator {
     for (uint32_t i = 1; i <= m_sizes.shiftTypes; ++i) {
       BeginItem(i);
       DisplayFields(random, i, names[i % 6], 2, true);
+      // A night shift is one part from 21:00 or later that ends the next morning.
+      const bool night = IsNightShiftType(i);
       for (const char* day : kDays) {
         std::string prefix(day);
-        uint32_t parts = 1 + random.Chance(20);
+        uint32_t parts = night ? 1 : 1 + random.Chance(20);
         m_out.Key((prefix + "_part_count").c_str());
         m_out.Int(parts);
-        uint32_t start = (5 + random.Below(16)) * 60 + random.Below(4) * 15;
+        uint32_t start = (night ? 21 : 5 + random.Below(16)) * 60 + random.Below(4) * 15;
+        const uint32_t length = night ? 510 : 240;
         for (int part = 0; part < 3; ++part) {
           m_out.Key((prefix + "_start_at_").c_str(), part);
           m_out.Time(part < static_cast<int>(parts) ? start % 1440 : 0);
           m_out.Key((prefix + "_end_at_").c_str(), part);
-          m_out.Time(part < static_cast<int>(parts) ? (start + 240) % 1440 : 0);
+          m_out.Time(part < static_cast<int>(parts) ? (start + length) % 1440 : 0);
           start += 300;
         }
         m_out.Key((prefix + "_actual_hours").c_str());
@@ -720,59 +712,101 @@ class Generator {
     }
   }
 
-  void Absences(Random& random) {
+  // Absences and planned shifts of each employee's year (year_plan.h); each section asks for
+  // the plan again and writes what is its own.
+  EmployeeYear YearOf(uint32_t employee) const {
+    return PlanEmployeeYear(m_seed, employee,
+                            {m_sizes.shiftTypes, m_sizes.leaveTypes, m_sizes.workplaces});
+  }
+
+  void Absences(Random&) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      uint32_t count = random.Below(9);
-      for (uint32_t i = 0; i < count; ++i) {
+      for (const PlannedAbsence& absence : YearOf(e).absences) {
         BeginItem(++id);
         m_out.Key("employee_id");
         m_out.Int(e);
         m_out.Key("leave_type_id");
-        m_out.Int(1 + random.Below(m_sizes.leaveTypes));
+        m_out.Int(absence.leaveType);
         m_out.Key("date");
-        m_out.Date(random.Below(730));
-        uint32_t timeOfDay = random.Chance(85) ? 0 : 1 + random.Below(3);
+        m_out.Date(absence.day);
         m_out.Key("time_of_day");
-        m_out.Int(timeOfDay);
-        if (timeOfDay == 3) {
+        m_out.Int(absence.timeOfDay);
+        if (absence.timeOfDay == 3) {
           m_out.Key("start_at");
-          m_out.Time(480);
+          m_out.Time(absence.startAt);
           m_out.Key("end_at");
-          m_out.Time(720);
+          m_out.Time(absence.endAt);
         }
         m_out.Key("plan_type");
-        m_out.Int(random.Chance(90) ? 0 : 1);
+        m_out.Int(absence.planType);
         EndItem();
       }
     }
   }
 
-  void FixedShifts(Random& random) {
+  // The shifts of one kind: the members every kind has, then write(shift) adds its own.
+  template <typename Write>
+  void PlannedShifts(PlannedShift::Kind kind, Write write) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      uint32_t count = 8 + random.Below(9);
-      uint32_t day = random.Below(7);
-      for (uint32_t i = 0; i < count; ++i) {
+      for (const PlannedShift& shift : YearOf(e).shifts) {
+        if (shift.kind != kind) continue;
         BeginItem(++id);
         m_out.Key("employee_id");
         m_out.Int(e);
-        m_out.Key("shift_type_id");
-        m_out.Int(1 + random.Below(m_sizes.shiftTypes));
+        if (kind != PlannedShift::kCustom) {
+          m_out.Key("shift_type_id");
+          m_out.Int(shift.shiftType);
+        }
         m_out.Key("workplace_id");
-        if (random.Chance(30)) {
-          m_out.Null();
+        if (shift.workplace) {
+          m_out.Int(shift.workplace);
         } else {
-          m_out.Int(1 + random.Below(m_sizes.workplaces));
+          m_out.Null();
         }
         m_out.Key("date");
-        m_out.Date(day);
+        m_out.Date(shift.day);
+        write(shift);
         m_out.Key("plan_type");
         m_out.Int(0);
         EndItem();
-        day += 1 + random.Below(3);
       }
     }
+  }
+  void Parts(const PlannedShift& shift) {
+    m_out.Key("part_count");
+    m_out.Int(shift.partCount);
+    for (uint32_t part = 0; part < shift.partCount; ++part) {
+      m_out.Key("start_at_", static_cast<int>(part));
+      m_out.Time(shift.startAt[part]);
+      m_out.Key("end_at_", static_cast<int>(part));
+      m_out.Time(shift.endAt[part] % 1440);
+    }
+    m_out.Key("actual_hours");
+    m_out.Fixed2(shift.hundredths);
+  }
+
+  void FixedShifts(Random&) {
+    PlannedShifts(PlannedShift::kFixed, [](const PlannedShift&) {});
+  }
+  void ModifiedShifts(Random&) {
+    PlannedShifts(PlannedShift::kModified, [&](const PlannedShift& shift) { Parts(shift); });
+  }
+  void CustomShifts(Random& random) {
+    static const char* const kColors[] = {"color_text", "color_bar", "color_bk"};
+    PlannedShifts(PlannedShift::kCustom, [&](const PlannedShift& shift) {
+      m_out.Key("name");
+      m_out.String(shift.name);
+      m_out.Key("short_name");
+      m_out.String(std::u16string(shift.name).substr(0, 2));
+      Colors(random, kColors, 3);
+      m_out.Key("bold_text");
+      m_out.Bool(false);
+      Parts(shift);
+      m_out.Key("no_surcharge");
+      m_out.Bool(random.Chance(30));
+    });
   }
 
   void Notes(Random& random) {
@@ -815,6 +849,7 @@ class Generator {
 
   uint32_t m_seed;
   Emitter m_out;
+  SectionFilter m_filter;
   Sizes m_sizes;
   uint32_t m_section = 0;
   uint64_t m_items = 0;
@@ -823,11 +858,11 @@ class Generator {
 }  // namespace
 
 std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats,
-                                       Content content) {
+                                       Content content, SectionFilter filter) {
   std::u16string text;
-  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 3100 : 1300) +
+  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 27000 : 1300) +
                65536);
-  uint64_t items = Generator(seed, employees, text).Run(content);
+  uint64_t items = Generator(seed, employees, text, filter).Run(content);
   if (stats) stats->items = items;
   return text;
 }

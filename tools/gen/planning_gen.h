@@ -1,11 +1,12 @@
 // Deterministic generator of a realistic full-load planning message: master data (user
 // profiles, holidays, workplaces, surcharge types, shift types, leave types, a group tree,
-// employees) and each employee's records (memberships, employment periods, absences, fixed
-// shifts, notes, shift type restrictions), and the groups' staffing records (shift
-// requirements, special shift and weekday requirements, leave bans, special periods), as one
-// top-level object with a {"cu": [...]} section per data type. The same seed and size give the
-// same text on every platform; about 6.0 KB of UTF-16 and 22 items per employee. Master data alone,
-// what the model can load while it holds no records, is about 1.8 KB and 1.04 items per employee.
+// employees), each employee's records (memberships, employment periods, a year of absences and
+// fixed, modified and custom shifts, notes, shift type restrictions) and the groups' staffing
+// records (shift requirements, special shift and weekday requirements, leave bans, special
+// periods), as one top-level object with a {"cu": [...]} section per data type. The same seed
+// and size give the same text on every platform; about 54 KB of UTF-16 and 249 items per
+// employee. Master data alone, what the model can load while it holds no records, is about
+// 1.8 KB and 1.04 items per employee.
 
 #ifndef VELK_TOOLS_GEN_PLANNING_GEN_H_
 #define VELK_TOOLS_GEN_PLANNING_GEN_H_
@@ -24,9 +25,14 @@ enum class Content {
   kMasterData,  // no records
 };
 
+// Whether to write the section of a data-type key; the others are left out, and the sections
+// written stay as they are with all of them.
+using SectionFilter = bool (*)(const char* key);
+
 std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees,
                                        MessageStats* stats = nullptr,
-                                       Content content = Content::kEverything);
+                                       Content content = Content::kEverything,
+                                       SectionFilter filter = nullptr);
 
 // UTF-8 of a UTF-16 text (unpaired surrogates become U+FFFD).
 std::string ToUtf8(const std::u16string& text);
