@@ -48,5 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     data.GetGroupPermission(data.GetGroups()->GetAt(i));
   data.IsReadOnlyUser();
   data.GetUserSettings()->CountByKey("grid.", 7);
+  // Nor may expanding any cycle, whatever its length and unit, over the year 2026.
+  for (uint32_t i = 0; i < data.GetEmployees()->GetCount(); ++i)
+    if (velk_data::IShiftCycleAssignments* cycles =
+            data.GetEmployees()->GetAt(i)->GetShiftCycleAssignments())
+      cycles->CountShifts(2461042, 2461406, 0);
   return 0;
 }

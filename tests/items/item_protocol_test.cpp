@@ -11,6 +11,7 @@
 #include "master/group.h"
 #include "master/holiday.h"
 #include "master/leave_type.h"
+#include "master/shift_cycle.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/working_time_model.h"
@@ -24,6 +25,8 @@
 #include "records/leave_ban.h"
 #include "records/modified_shift.h"
 #include "records/overtime.h"
+#include "records/shift_cycle_element.h"
+#include "records/shift_cycle_exception.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
 #include "records/special_period.h"
@@ -69,6 +72,19 @@ template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
 template <>
+constexpr const char16_t* kSample<CShiftCycle> =
+    uR"({"id":4,"position":7,"name":"Rota","length":4,"unit":0,"hidden":true})";
+template <>
+constexpr const char16_t* kSample<CShiftCycleElement> =
+    uR"({"id":4,"shift_cycle_id":1,"position":3,"shift_type_id":1,"workplace_id":1})";
+template <>
+constexpr const char16_t* kSample<CShiftCycleAssignment> =
+    uR"({"id":4,"employee_id":1,"shift_cycle_id":1,"start":"2026-01-07","end":"2026-03-31",
+         "start_offset":-2})";
+template <>
+constexpr const char16_t* kSample<CShiftCycleException> =
+    uR"({"id":4,"shift_cycle_assignment_id":1,"date":"2026-02-02","plan_type":3})";
+template <>
 constexpr const char16_t* kSample<CEmploymentPeriod> =
     uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":null,"description":"Nurse"})";
 template <>
@@ -109,12 +125,28 @@ constexpr const char16_t* kSample<CCustomShift> =
          "color_bar":"00FF80","part_count":3,"end_at_2":"23:15","actual_hours":1.5,
          "no_surcharge":true})";
 
+// Records are read into the collections of employee 1, group 1, shift cycle 1 or shift cycle
+// assignment 1 (held by employee 2, so that employee 1 starts without assignments), and may
+// refer to leave type 2, shift types 1 and 3 and workplaces 1 and 5.
+constexpr const char16_t* kOwners =
+    uR"("employee":{"cu":[{"id":1},{"id":2}]},"group":{"cu":[{"id":1}]},)"
+    uR"("leave_type":{"cu":[{"id":2}]},"shift_type":{"cu":[{"id":1},{"id":3}]},)"
+    uR"("workplace":{"cu":[{"id":1},{"id":5}]},"shift_cycle":{"cu":[{"id":1}]},)"
+    uR"("shift_cycle_assignment":{"cu":[{"id":1,"employee_id":2,"shift_cycle_id":1}]},)";
+
+// A new absence names no leave type, which it writes as 0, an id that names none: it gets one
+// to be read back.
+template <class Interface>
+void Complete(Interface*, CData&) {}
+void Complete(velk_data::IAbsence* absence, CData& data) {
+  absence->SetLeaveType(data.GetLeaveTypes()->FindById(2));
+}
 template <>
 constexpr const char16_t* kSample<CShiftRequirement> =
-    uR"({"id":4,"group_id":1,"shift_type_id":3,"weekday":7,"minimum":2,"maximum":3})";
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"weekday":7,"minimum":2,"maximum":3})";
 template <>
 constexpr const char16_t* kSample<CSpecialShiftRequirement> =
-    uR"({"id":4,"group_id":1,"shift_type_id":3,"date":"2026-12-24","minimum":2})";
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"date":"2026-12-24","minimum":2})";
 template <>
 constexpr const char16_t* kSample<CSpecialWeekdayRequirement> =
     uR"({"id":4,"group_id":1,"description":"Winter","start":"2026-12-01","holiday_requirement":3})";
@@ -126,21 +158,7 @@ constexpr const char16_t* kSample<CSpecialPeriod> =
     uR"({"id":4,"group_id":1,"name":"Advent","end":"2026-12-24","color":"102030"})";
 template <>
 constexpr const char16_t* kSample<CShiftTypeRestriction> =
-    uR"({"id":4,"employee_id":1,"shift_type_id":3,"weekday":3,"restriction":2})";
-
-// Records are read into the collections of employee 1 or group 1, and may refer to leave type 2,
-// shift type 3 and workplace 5.
-constexpr const char16_t* kOwners =
-    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
-        "shift_type":{"cu":[{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
-
-// A new absence names no leave type, which it writes as 0, an id that names none: it gets one
-// to be read back.
-template <class Interface>
-void Complete(Interface*, CData&) {}
-void Complete(velk_data::IAbsence* absence, CData& data) {
-  absence->SetLeaveType(data.GetLeaveTypes()->FindById(2));
-}
+    uR"({"id":4,"employee_id":1,"shift_type_id":1,"weekday":3,"restriction":2})";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
@@ -190,7 +208,11 @@ using ItemTypes = ::testing::Types<
     CSpecialWeekdayRequirement,
     CLeaveBan,
     CSpecialPeriod,
-    CShiftTypeRestriction>;
+    CShiftTypeRestriction,
+    CShiftCycle,
+    CShiftCycleElement,
+    CShiftCycleAssignment,
+    CShiftCycleException>;
 // clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 

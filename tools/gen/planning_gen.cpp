@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tools/gen/cycles_gen.h"
 #include "tools/gen/random.h"
 #include "tools/gen/year_plan.h"
 
@@ -860,12 +861,18 @@ class Generator {
 std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats,
                                        Content content, SectionFilter filter) {
   std::u16string text;
-  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 27000 : 1300) +
+  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 30000 : 1300) +
                65536);
   uint64_t items = Generator(seed, employees, text, filter).Run(content);
+  if (content == Content::kEverything) {
+    const Sizes sizes{};
+    items += AppendShiftCycles(text, seed, {employees, sizes.shiftTypes, sizes.workplaces});
+  }
   if (stats) stats->items = items;
   return text;
 }
+
+std::u16string GeneratedDate(uint32_t day) { return Emitter::DateText(day); }
 
 std::string ToUtf8(const std::u16string& text) {
   std::string out;

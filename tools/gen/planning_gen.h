@@ -1,12 +1,11 @@
 // Deterministic generator of a realistic full-load planning message: master data (user
 // profiles, holidays, workplaces, surcharge types, shift types, leave types, a group tree,
-// employees), each employee's records (memberships, employment periods, a year of absences and
-// fixed, modified and custom shifts, notes, shift type restrictions) and the groups' staffing
-// records (shift requirements, special shift and weekday requirements, leave bans, special
-// periods), as one top-level object with a {"cu": [...]} section per data type. The same seed
-// and size give the same text on every platform; about 54 KB of UTF-16 and 249 items per
-// employee. Master data alone, what the model can load while it holds no records, is about
-// 1.8 KB and 1.04 items per employee.
+// employees) and each employee's records (memberships, employment periods, a year of absences
+// and fixed, modified and custom shifts, notes, shift type restrictions), and the groups'
+// staffing records (shift requirements, special shift and weekday requirements, leave bans,
+// special periods), as one top-level object with a {"cu": [...]} section per data type. The
+// same seed and size give the same text on every platform. Master data alone, what a host
+// sends before the records, is about 1.8 KB and 1.04 items per employee.
 
 #ifndef VELK_TOOLS_GEN_PLANNING_GEN_H_
 #define VELK_TOOLS_GEN_PLANNING_GEN_H_
@@ -33,6 +32,9 @@ std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees,
                                        MessageStats* stats = nullptr,
                                        Content content = Content::kEverything,
                                        SectionFilter filter = nullptr);
+
+// "Y-m-d" of a day counted from 2024-01-01, the calendar of the generated data.
+std::u16string GeneratedDate(uint32_t day);
 
 // UTF-8 of a UTF-16 text (unpaired surrogates become U+FFFD).
 std::string ToUtf8(const std::u16string& text);
