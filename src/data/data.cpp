@@ -20,7 +20,10 @@
 #include "master/workplace.h"
 #include "records/record_types.h"
 #include "records/shift_cycle_assignment.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
+#include "users/user_setting.h"
 
 CData* RootOf(velk_data::IData* data) { return static_cast<CData*>(data); }
 CData* CItemBase::Root() const { return RootOf(m_data); }
@@ -29,6 +32,9 @@ CData* CItemsBase::Root() const { return RootOf(m_data); }
 CData::CData() : m_intake(new CDataIntake(this)) {
   // One line per collection, in registration order.
   m_userSpecifications = Register(new CUserSpecifications(this));
+  m_userSettings = Register(new CUserSettings(this));
+  m_groupAccesses = Register(new CGroupAccesses(this));
+  m_employeeAccesses = Register(new CEmployeeAccesses(this));
   m_holidays = Register(new CHolidays(this));
   m_workingTimeModels = Register(new CWorkingTimeModels(this));
   m_groups = Register(new CGroups(this));
@@ -96,9 +102,9 @@ void CData::SetLoadedCallback(velk_data::LoadedCallback fn, void* context) {
 velk_data::IUserSpecifications* CData::GetUserSpecifications() const {
   return m_userSpecifications;
 }
-velk_data::IUserSettings* CData::GetUserSettings() const { return nullptr; }
-velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return nullptr; }
-velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return nullptr; }
+velk_data::IUserSettings* CData::GetUserSettings() const { return m_userSettings; }
+velk_data::IGroupAccesses* CData::GetGroupAccesses() const { return m_groupAccesses; }
+velk_data::IEmployeeAccesses* CData::GetEmployeeAccesses() const { return m_employeeAccesses; }
 velk_data::IHolidays* CData::GetHolidays() const { return m_holidays; }
 velk_data::IWorkingTimeModels* CData::GetWorkingTimeModels() const { return m_workingTimeModels; }
 velk_data::IGroups* CData::GetGroups() const { return m_groups; }
@@ -113,6 +119,12 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
   switch (typeCode) {
     case kUserSpecification:
       return m_userSpecifications;
+    case kUserSetting:
+      return m_userSettings;
+    case kGroupAccess:
+      return m_groupAccesses;
+    case kEmployeeAccess:
+      return m_employeeAccesses;
     case kHoliday:
       return m_holidays;
     case kWorkingTimeModel:
@@ -278,12 +290,14 @@ int32_t CData::GetGroupPermission(const velk_data::IGroup* group) const {
   return -1;
 }
 
-int32_t CData::GroupAccessPermission(const velk_data::IGroup* /*group*/,
-                                     int32_t /*collaboratorId*/) const {
-  return -1;  // no access entries are held yet
+int32_t CData::GroupAccessPermission(const velk_data::IGroup* group, int32_t collaboratorId) const {
+  const velk_data::IGroupAccess* entry = m_groupAccesses->FindForTarget(group, collaboratorId);
+  return entry ? static_cast<int32_t>(entry->GetPermission()) : -1;
 }
 
-bool CData::AnyAccessAllowsWriting() const { return false; }
+bool CData::AnyAccessAllowsWriting() const {
+  return m_groupAccesses->AnyAllowsWriting() || m_employeeAccesses->AnyAllowsWriting();
+}
 
 bool CData::IsReadOnlyUser() const { return m_currentUser && m_currentUser->IsReadOnlyUser(); }
 bool CData::HasFullRights() const { return m_currentUser && m_currentUser->HasFullRights(); }
@@ -307,7 +321,7 @@ bool CData::IsHoliday(uint32_t date) const { return m_holidays->On(date) != null
 
 const char16_t* CData::GetPermissionName(int32_t permission) const {
   static std::u16string buffer;  // module-wide: the next call overwrites it
-  buffer = permission == 1 ? u"read-only" : permission == 2 ? u"read-and-write" : u"none";
+  buffer = PermissionWord(permission);
   return buffer.c_str();
 }
 

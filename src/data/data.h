@@ -17,6 +17,9 @@ class CItemBase;
 class CItemsBase;
 class CDataIntake;
 class CUserSpecifications;
+class CUserSettings;
+class CGroupAccesses;
+class CEmployeeAccesses;
 class CHolidays;
 class CWorkingTimeModels;
 class CGroups;
@@ -73,6 +76,8 @@ class CData final : public velk_data::IData {
   const char16_t* GetPermissionName(int32_t permission) const override;
 
   // The model's side, for the intake, items and collections.
+  CGroupAccesses* GroupAccesses() const { return m_groupAccesses; }
+  CEmployeeAccesses* EmployeeAccesses() const { return m_employeeAccesses; }
   CHolidays* Holidays() const { return m_holidays; }
   CWorkingTimeModels* WorkingTimeModels() const { return m_workingTimeModels; }
   CGroups* Groups() const { return m_groups; }
@@ -130,6 +135,9 @@ class CData final : public velk_data::IData {
 
   // Registration order: Clear, ClearLinks and destruction walk the collections in this order.
   CUserSpecifications* m_userSpecifications = nullptr;
+  CUserSettings* m_userSettings = nullptr;
+  CGroupAccesses* m_groupAccesses = nullptr;
+  CEmployeeAccesses* m_employeeAccesses = nullptr;
   CHolidays* m_holidays = nullptr;
   CWorkingTimeModels* m_workingTimeModels = nullptr;
   CGroups* m_groups = nullptr;

@@ -26,8 +26,9 @@ enum class RefRead {
   kPositive,     // default 0; ids of 0 and below leave the reference unchanged
   kNonNegative,  // default -1; ids below 0 leave the reference unchanged
   kPresent,      // looked up whenever the member is present
+  kNullable,     // present: null clears the reference, any other value is looked up
 };
-enum class RefWrite { kZeroWhenNone, kOmitWhenNone };
+enum class RefWrite { kZeroWhenNone, kOmitWhenNone, kNullWhenNone };
 
 class CJsonReader {
  public:
@@ -61,14 +62,24 @@ class CJsonReader {
   void Ref(const char16_t* key, T*& field, Collection* (CData::*collection)() const, RefRead rule,
            RefWrite /*write*/, const char16_t* unknown) {
     int32_t id = 0;
-    if (!RefId(key, rule, id)) return;
+    switch (RefId(key, rule, id)) {
+      case RefAction::kKeep:
+        return;
+      case RefAction::kClear:
+        field = nullptr;
+        return;
+      case RefAction::kLookUp:
+        break;
+    }
     auto* item = (Root()->*collection)()->FindItem(id);
     if (!item) Unknown(unknown);
     field = static_cast<T*>(item);
   }
 
  private:
-  bool RefId(const char16_t* key, RefRead rule, int32_t& id) const;
+  enum class RefAction { kKeep, kClear, kLookUp };
+  // What the member of a reference asks for, by the rule; the id to look up.
+  RefAction RefId(const char16_t* key, RefRead rule, int32_t& id) const;
   [[noreturn]] static void Unknown(const char16_t* message);
   CData* Root() const;
 
@@ -101,6 +112,8 @@ class CJsonWriter {
       Int(key, ref->GetId());
     else if (write == RefWrite::kZeroWhenNone)
       Int(key, 0);
+    else if (write == RefWrite::kNullWhenNone)
+      Null(key);
   }
 
  private:

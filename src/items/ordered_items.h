@@ -14,6 +14,7 @@
 #include "items/id_index.h"
 #include "items/items_base.h"
 #include "json/json_value.h"
+#include "json/node_pool.h"
 
 // Orders items by SortKey(); also compares items with bare keys for lookups.
 template <class Item>
@@ -25,6 +26,26 @@ struct SortKeyLess {
   bool operator()(const Key& a, const Item* b) const { return a < b->SortKey(); }
 };
 
+// The set's nodes come from the JSON values' pool of small blocks, as the items do (see
+// CItemBase).
+template <class T>
+struct PoolAllocator {
+  using value_type = T;
+  PoolAllocator() = default;
+  template <class U>
+  PoolAllocator(const PoolAllocator<U>&) {}
+  T* allocate(size_t n) { return static_cast<T*>(velk_json::AllocateNode(n * sizeof(T))); }
+  void deallocate(T* p, size_t n) { velk_json::FreeNode(p, n * sizeof(T)); }
+  template <class U>
+  bool operator==(const PoolAllocator<U>&) const {
+    return true;
+  }
+  template <class U>
+  bool operator!=(const PoolAllocator<U>&) const {
+    return false;
+  }
+};
+
 template <class Derived, class Interface, class Item, class Owner = void>
 class COrderedItems : public Interface, public CItemsBase {
  public:
@@ -33,7 +54,7 @@ class COrderedItems : public Interface, public CItemsBase {
   using OwnerType = Owner;
   using Less = SortKeyLess<Item>;
   using Key = typename Less::Key;
-  using Set = std::multiset<Item*, Less>;
+  using Set = std::multiset<Item*, Less, PoolAllocator<Item*>>;
   // Only the holiday collection rejects ids above every loaded id without a search.
   static constexpr bool kFindChecksMaxId = false;
 

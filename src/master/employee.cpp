@@ -4,9 +4,36 @@
 #include <vector>
 
 #include "data/data.h"
+#include "master/group.h"
+#include "records/date_period.h"
+#include "records/employment_period.h"
+#include "records/individual_working_time.h"
+#include "records/membership.h"
+
+#include "data/data.h"
 #include "master/availability.h"
 #include "master/employee_schedule.h"
 #include "master/group.h"
+#include "records/leave_ban.h"
+#include "records/special_period.h"
+#include "users/employee_access.h"
+
+namespace {
+
+// The records of Records of every group of the employee that overlap [from, to], each once.
+// Two groups never share a record, and the set of groups holds each group once, so nothing
+// repeats; their order carries no meaning.
+template <class Records, class Item>
+std::vector<Item*> OfGroups(const CEmployee& employee, uint32_t from, uint32_t to) {
+  std::vector<velk_data::IGroup*> groups(employee.CountGroups());
+  groups.resize(employee.GetGroups(groups.data()));
+  std::vector<Item*> found;
+  for (velk_data::IGroup* group : groups)
+    static_cast<const CGroup*>(group)->CollectOwn<Records>(found, from, to);
+  return found;
+}
+
+}  // namespace
 
 uint32_t CEmployee::GetWorkDates(uint32_t* out, uint32_t from, uint32_t to, int32_t planType,
                                  bool skipNoSurcharge) const {
@@ -64,15 +91,91 @@ int32_t CEmployee::GetWorkdayKind(uint32_t day) const {
   return employee_schedule::WorkdayKind(this, day);
 }
 
+namespace {
+
+const CMemberships* MembershipsOf(const CEmployee* employee) {
+  return static_cast<const CMemberships*>(employee->Existing(kMembership));
+}
+
+}  // namespace
+
 uint32_t CEmployee::GetGroups(velk_data::IGroup** out) const {
-  // Every employee belongs to the root; memberships add their groups and the ancestors of
-  // those inside the tree once the model holds memberships.
+  // The root, and every group a membership names with its ancestors, as long as they are in
+  // the tree; the dates of the memberships do not matter.
   if (m_groupCache.empty()) {
     if (CGroups* groups = Root()->Groups())
       if (velk_data::IGroup* root = groups->GetRootGroup()) m_groupCache.insert(root);
+    if (const CMemberships* memberships = MembershipsOf(this))
+      for (const CMembership* membership : memberships->Items())
+        for (velk_data::IGroup* g = membership->GetGroup(); g && g->IsInTree();
+             g = g->GetParentGroup())
+          m_groupCache.insert(g);
   }
   if (out) std::copy(m_groupCache.begin(), m_groupCache.end(), out);
   return static_cast<uint32_t>(m_groupCache.size());
+}
+
+uint32_t CEmployee::GetSpecialPeriods(velk_data::ISpecialPeriod** out, uint32_t from,
+                                      uint32_t to) const {
+  return CopyGathered(OfGroups<CSpecialPeriods, CSpecialPeriod>(*this, from, to), out);
+}
+
+uint32_t CEmployee::GetLeaveBans(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const {
+  return CopyGathered(OfGroups<CLeaveBans, CLeaveBan>(*this, from, to), out);
+}
+
+bool CEmployee::IsLeaveBanned(uint32_t day, int32_t filter) const {
+  const std::vector<CLeaveBan*> bans = OfGroups<CLeaveBans, CLeaveBan>(*this, day, day);
+  return std::any_of(bans.begin(), bans.end(),
+                     [filter](const CLeaveBan* ban) { return ban->Bars(filter); });
+}
+
+uint32_t CEmployee::GetMemberGroups(velk_data::IGroup** out) const {
+  std::vector<velk_data::IGroup*> groups;
+  if (const CMemberships* memberships = MembershipsOf(this))
+    for (const CMembership* membership : memberships->Items())
+      if (std::find(groups.begin(), groups.end(), membership->GetGroup()) == groups.end())
+        groups.push_back(membership->GetGroup());
+  if (out) std::copy(groups.begin(), groups.end(), out);
+  return static_cast<uint32_t>(groups.size());
+}
+
+bool CEmployee::IsEmployedIn(uint32_t from, uint32_t to, bool whole) const {
+  DatePeriods employed;
+  CollectEmploymentOf(this, employed, from, to);
+  if (!whole) return !employed.empty();
+  return employed.size() == 1 && employed[0].start == from && employed[0].end == to;
+}
+
+bool CEmployee::IsOutsideEmployment(uint32_t day) const {
+  auto* periods = static_cast<const CEmploymentPeriods*>(Existing(kEmploymentPeriod));
+  if (!periods || periods->GetCount() == 0) return true;
+  const uint32_t end = periods->GetLastEnd();
+  return end != 0 && day > end;
+}
+
+double CEmployee::ModelTargetHours(uint32_t from, uint32_t to) const {
+  auto* times = static_cast<const CIndividualWorkingTimes*>(Existing(kIndividualWorkingTime));
+  if (!times) return 0;
+  DatePeriods employed, validities, pieces;
+  if (CollectEmploymentOf(this, employed, from, to) == 0) return 0;
+  times->CollectModelPeriods(validities);
+  // Each employed range is cut by the validities of the records in force in it.
+  DatePeriod piece;
+  for (const DatePeriod& range : employed) {
+    for (const DatePeriod& validity : validities) {
+      if (!Clip(validity, range.start, range.end, &piece)) continue;
+      // A record overtaken by one of the same date ends before it starts: valid on no day.
+      if (piece.end != 0 && piece.end < piece.start) continue;
+      pieces.Add(piece);
+      if (piece.end == range.end) break;
+    }
+  }
+  double sum = 0;
+  for (const DatePeriod& p : pieces)
+    if (auto* model = PeriodItem<velk_data::IWorkingTimeModel>(p))
+      sum += model->GetTargetHours(p.start, p.end, const_cast<CEmployee*>(this));
+  return sum;
 }
 
 void CEmployee::Assign(const velk_data::IEmployee* other) {
@@ -111,8 +214,9 @@ void CEmployees::UpdateDerived(const std::set<std::u16string>& /*changedTypes*/)
   for (CEmployee* employee : Items()) employee->SetPermission(permission);
 }
 
-void CEmployees::BeforeDestroy(CEmployee* /*employee*/) {
-  // The employee's records go with him; access items that name him are not held yet.
+void CEmployees::BeforeDestroy(CEmployee* employee) {
+  // His own records go with him; the access entries that name him are held by the root.
+  Root()->EmployeeAccesses()->RemoveFor(employee);
 }
 
 uint32_t CEmployees::CountAvailable(velk_data::IEmployee* const* employees, uint32_t count,

@@ -127,18 +127,18 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   bool IsBoldText() const override { return m_boldText; }
   void SetBoldText(bool bold) override { m_boldText = bold; }
 
-  // Special periods and leave bans are group records, which the model does not hold yet.
+  // The special periods (leave bans) of all his groups that overlap [from, to], each once, in
+  // no particular order. His groups do not depend on the dates.
   uint32_t CountSpecialPeriods(uint32_t from, uint32_t to) const override {
     return GetSpecialPeriods(nullptr, from, to);
   }
-  uint32_t GetSpecialPeriods(velk_data::ISpecialPeriod**, uint32_t, uint32_t) const override {
-    return 0;
-  }
-  bool IsLeaveBanned(uint32_t, int32_t) const override { return false; }
+  uint32_t GetSpecialPeriods(velk_data::ISpecialPeriod** out, uint32_t from,
+                             uint32_t to) const override;
+  bool IsLeaveBanned(uint32_t day, int32_t filter) const override;
   uint32_t CountLeaveBans(uint32_t from, uint32_t to) const override {
     return GetLeaveBans(nullptr, from, to);
   }
-  uint32_t GetLeaveBans(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
+  uint32_t GetLeaveBans(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const override;
 
   // Statistics: cached sums over the employed days (employee_statistics.cpp); schedule
   // queries read the records as they are (employee_schedule.cpp).
@@ -202,17 +202,20 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
                                                    int32_t planType) const override;
 
   int32_t GetPermission() const override { return m_permission; }
-  // Without employment periods nobody is employed.
-  bool IsEmployedIn(uint32_t, uint32_t, bool) const override { return false; }
-  bool IsEmployedOn(uint32_t) const override { return false; }
-  bool IsOutsideEmployment(uint32_t) const override { return true; }
+  bool IsEmployedIn(uint32_t from, uint32_t to, bool whole) const override;
+  bool IsEmployedOn(uint32_t day) const override { return IsEmployedIn(day, day, false); }
+  bool IsOutsideEmployment(uint32_t day) const override;
   int32_t GetWorkdayKind(uint32_t day) const override;
 
   uint32_t CountGroups() const override { return GetGroups(nullptr); }
   uint32_t GetGroups(velk_data::IGroup** out) const override;
   uint32_t CountMemberGroups() const override { return GetMemberGroups(nullptr); }
-  uint32_t GetMemberGroups(velk_data::IGroup**) const override { return 0; }
+  uint32_t GetMemberGroups(velk_data::IGroup** out) const override;
   void Assign(const velk_data::IEmployee* other) override;
+
+  // The hours the working time models in force ask for on the employed days of [from, to]
+  // (GetTargetHours adds the target bookings and caches).
+  double ModelTargetHours(uint32_t from, uint32_t to) const;
 
   // Set by the user state of a message and by the collection after each message.
   void SetPermission(int32_t permission) { m_permission = permission; }

@@ -7,6 +7,27 @@
 #include "data/type_codes.h"
 #include "master/employee.h"
 #include "master/group_iterator.h"
+#include "records/date_period.h"
+#include "records/leave_ban.h"
+#include "records/membership.h"
+#include "records/shift_requirement.h"
+#include "records/special_period.h"
+#include "records/special_shift_requirement.h"
+#include "records/special_weekday_requirement.h"
+#include "users/group_access.h"
+
+namespace {
+
+// The records of Records of group and of each parent up to the root; nothing for a group
+// outside the tree. Inside the tree the parent chain ends at the root.
+template <class Records, class Item>
+void CollectUp(const CGroup* group, std::vector<Item*>& out, uint32_t from, uint32_t to) {
+  if (!group->IsInTree()) return;
+  for (const velk_data::IGroup* up = group; up; up = up->GetParentGroup())
+    static_cast<const CGroup*>(up)->CollectOwn<Records>(out, from, to);
+}
+
+}  // namespace
 
 bool CGroup::IsWithin(const velk_data::IGroup* other) const {
   if (!m_isInTree) return false;
@@ -26,14 +47,52 @@ uint32_t CGroup::GetChildGroups(velk_data::IGroup** out) const {
   return count;
 }
 
-uint32_t CGroup::GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
-                              bool employedOnly) const {
-  // The root stands for every employee; other groups gain theirs through memberships, which
-  // the model does not hold yet.
-  if (!m_isRoot) return 0;
+namespace {
+
+const CMemberships* MembershipsOf(const CEmployee* employee) {
+  return static_cast<const CMemberships*>(employee->Existing(kMembership));
+}
+
+// Whether the membership overlaps [from, to] and, with employedOnly, its employee is employed
+// somewhere in the overlap.
+bool CountsIn(const CEmployee* employee, const CMembership* m, uint32_t from, uint32_t to,
+              bool employedOnly) {
+  DatePeriod overlap;
+  if (!Clip({0, m->GetStart(), m->GetEnd(), 0}, from, to, &overlap)) return false;
+  return !employedOnly || employee->IsEmployedIn(overlap.start, overlap.end, false);
+}
+
+}  // namespace
+
+uint32_t CGroup::GetDirectMemberships(velk_data::IMembership** out) const {
   uint32_t count = 0;
   for (CEmployee* employee : Root()->Employees()->Items()) {
-    if (employedOnly && !employee->IsEmployedIn(from, to, false)) continue;
+    const CMemberships* memberships = MembershipsOf(employee);
+    if (!memberships) continue;
+    for (CMembership* m : memberships->Items()) {
+      if (m->GetGroup() != this) continue;
+      if (out) out[count] = m;
+      ++count;
+    }
+  }
+  return count;
+}
+
+uint32_t CGroup::GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
+                              bool employedOnly) const {
+  uint32_t count = 0;
+  for (CEmployee* employee : Root()->Employees()->Items()) {
+    bool counts = m_isRoot && (!employedOnly || employee->IsEmployedIn(from, to, false));
+    if (!m_isRoot) {
+      if (const CMemberships* memberships = MembershipsOf(employee))
+        for (const CMembership* m : memberships->Items())
+          if (CMemberships::Counts(m->GetGroup(), this) &&
+              CountsIn(employee, m, from, to, employedOnly)) {
+            counts = true;
+            break;
+          }
+    }
+    if (!counts) continue;
     if (out) out[count] = employee;
     ++count;
   }
@@ -45,9 +104,12 @@ velk_data::IGroupIterator* CGroup::CreateIterator(const char16_t* localeName) {
 }
 
 int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to) const {
+  // The special requirements of the range are gathered once; each day then picks its own.
+  std::vector<CSpecialWeekdayRequirement*> special;
+  CollectOwn<CSpecialWeekdayRequirements>(special, from, to);
   int32_t largest = 0;
   for (uint32_t day = from; day <= to; ++day) {
-    const int32_t value = GetRequirementOnDate(day);
+    const int32_t value = RequirementOn(day, special);
     if (out) out[day - from] = value;
     if (day == from || value > largest) largest = value;
     if (day == UINT32_MAX) break;
@@ -55,9 +117,69 @@ int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to)
   return largest;
 }
 
+uint32_t CGroup::DayIndex(uint32_t day) const { return Root()->IsHoliday(day) ? 7 : day % 7; }
+
 int32_t CGroup::GetRequirementOnDate(uint32_t day) const {
-  // Special weekday requirements, once held, override the stored value of the day.
-  return m_requirements[Root()->IsHoliday(day) ? 7 : day % 7];
+  std::vector<CSpecialWeekdayRequirement*> special;
+  CollectOwn<CSpecialWeekdayRequirements>(special, day, day);
+  return RequirementOn(day, special);
+}
+
+int32_t CGroup::RequirementOn(uint32_t day,
+                              const std::vector<CSpecialWeekdayRequirement*>& special) const {
+  const uint32_t index = DayIndex(day);
+  // Where special requirements cover the day, the greatest of their numbers counts, even when
+  // it is below the group's own.
+  bool covered = false;
+  int32_t largest = 0;
+  for (const CSpecialWeekdayRequirement* requirement : special) {
+    if (!requirement->Overlaps(day, day)) continue;
+    const int32_t value = requirement->GetRequirement(index);
+    largest = covered ? std::max(largest, value) : value;
+    covered = true;
+  }
+  return covered ? largest : m_requirements[index];
+}
+
+int32_t CGroup::GetShiftRequirement(uint32_t day, velk_data::IShiftType* type,
+                                    int32_t* second) const {
+  int32_t minimum = 0, maximum = -1;
+  velk_data::ISpecialShiftRequirement* special = nullptr;
+  if (auto* dated =
+          static_cast<const CSpecialShiftRequirements*>(Existing(kSpecialShiftRequirement)))
+    special = dated->FindRequirement(day, type);
+  if (special) {
+    minimum = special->GetMinimum();
+    maximum = special->GetMaximum();
+  } else if (auto* weekly = static_cast<const CShiftRequirements*>(Existing(kShiftRequirement))) {
+    if (velk_data::IShiftRequirement* requirement =
+            weekly->FindRequirement(static_cast<int32_t>(DayIndex(day)), type)) {
+      minimum = requirement->GetMinimum();
+      maximum = requirement->GetMaximum();
+    }
+  }
+  if (second) *second = maximum;
+  return minimum;
+}
+
+uint32_t CGroup::GetSpecialPeriodsUp(velk_data::ISpecialPeriod** out, uint32_t from,
+                                     uint32_t to) const {
+  std::vector<CSpecialPeriod*> periods;
+  CollectUp<CSpecialPeriods>(this, periods, from, to);
+  return CopyGathered(periods, out);
+}
+
+uint32_t CGroup::GetLeaveBansUp(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const {
+  std::vector<CLeaveBan*> bans;
+  CollectUp<CLeaveBans>(this, bans, from, to);
+  return CopyGathered(bans, out);
+}
+
+bool CGroup::IsLeaveBanned(uint32_t day, int32_t filter) const {
+  std::vector<CLeaveBan*> bans;
+  CollectUp<CLeaveBans>(this, bans, day, day);
+  return std::any_of(bans.begin(), bans.end(),
+                     [filter](const CLeaveBan* ban) { return ban->Bars(filter); });
 }
 
 const std::vector<velk_data::IGroup*>& CGroup::Subtree() const {
@@ -130,4 +252,5 @@ void CGroups::BeforeDestroy(CGroup* group) {
   ClearLinks();
   if (CEmployees* employees = Root()->Employees()) employees->ClearLinks();
   Root()->RemoveReferrers(group, {kMembership});
+  Root()->GroupAccesses()->RemoveFor(group);
 }

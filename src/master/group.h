@@ -3,8 +3,9 @@
 // parentless group with the lowest id) and marks what the root reaches. A missing parent or a
 // cycle leaves a group outside the tree.
 //
-// The requirement and restriction records a group owns are not part of the model yet: their
-// getters answer null, and the staffing counts over them answer 0.
+// A group owns the records that say what it needs (shift requirements, special shift and
+// weekday requirements) and when leave is barred or a period is special; the leave bans and
+// special periods of its parents count for it too.
 #pragma once
 
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "velk_data/groups.h"
 
 class CGroups;
+class CSpecialWeekdayRequirement;
 
 class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
                public CRecordHolder<CGroup, kSpecialPeriod, kLeaveBan> {
@@ -28,6 +30,10 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   static constexpr bool kListedByPosition = true;
   using Collection = CGroups;
   static constexpr uint32_t kDayIndexes = 8;  // Monday .. Sunday, holidays
+  static constexpr const char16_t* kRequirementKeys[kDayIndexes] = {
+      u"monday_requirement",   u"tuesday_requirement", u"wednesday_requirement",
+      u"thursday_requirement", u"friday_requirement",  u"saturday_requirement",
+      u"sunday_requirement",   u"holiday_requirement"};
 
   using CItem::CItem;
 
@@ -36,14 +42,14 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
     m_staffing.reset();
   }
 
-  // Requirement and restriction records are not held yet.
-  uint32_t GetSpecialPeriodsUp(velk_data::ISpecialPeriod**, uint32_t, uint32_t) const override {
-    return 0;
-  }
+  // The special periods (leave bans) of this group and then of each parent up to the root
+  // that overlap [from, to]; nothing for a group outside the tree.
+  uint32_t GetSpecialPeriodsUp(velk_data::ISpecialPeriod** out, uint32_t from,
+                               uint32_t to) const override;
   velk_data::ISpecialPeriods* GetSpecialPeriods() const override {
     return Interface<velk_data::ISpecialPeriods>(kSpecialPeriod);
   }
-  uint32_t GetLeaveBansUp(velk_data::ILeaveBan**, uint32_t, uint32_t) const override { return 0; }
+  uint32_t GetLeaveBansUp(velk_data::ILeaveBan** out, uint32_t from, uint32_t to) const override;
   velk_data::ILeaveBans* GetLeaveBans() const override {
     return Interface<velk_data::ILeaveBans>(kLeaveBan);
   }
@@ -89,13 +95,16 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   bool IsWithin(const velk_data::IGroup* other) const override;
   uint32_t CountChildGroups() const override { return GetChildGroups(nullptr); }
   uint32_t GetChildGroups(velk_data::IGroup** out) const override;
-  // Memberships are not held yet.
-  uint32_t CountDirectMemberships() const override { return 0; }
-  uint32_t GetDirectMemberships(velk_data::IMembership**) const override { return 0; }
+  uint32_t CountDirectMemberships() const override { return GetDirectMemberships(nullptr); }
+  // The memberships that name this very group, employee by employee.
+  uint32_t GetDirectMemberships(velk_data::IMembership** out) const override;
   uint32_t CountEmployees(uint32_t from, uint32_t to, bool employedOnly) const override {
     return GetEmployees(nullptr, from, to, employedOnly);
   }
   uint32_t CountAllEmployees() const override { return GetAllEmployees(nullptr); }
+  // The root: every employee (with employedOnly those employed in [from, to]). Another group:
+  // each employee, once, with a membership in its subtree that overlaps [from, to] (with
+  // employedOnly, one he is employed in somewhere).
   uint32_t GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
                         bool employedOnly) const override;
   uint32_t GetAllEmployees(velk_data::IEmployee** out) const override {
@@ -105,7 +114,7 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   uint32_t CountSpecialPeriodsUp(uint32_t from, uint32_t to) const override {
     return GetSpecialPeriodsUp(nullptr, from, to);
   }
-  bool IsLeaveBanned(uint32_t, int32_t) const override { return false; }
+  bool IsLeaveBanned(uint32_t day, int32_t filter) const override;
   uint32_t CountLeaveBansUp(uint32_t from, uint32_t to) const override {
     return GetLeaveBansUp(nullptr, from, to);
   }
@@ -139,10 +148,10 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
                                 uint32_t prefetch) const override {
     return Staffing().GetPlannedCountCached(day, type, planType, prefetch);
   }
-  int32_t GetShiftRequirement(uint32_t, velk_data::IShiftType*, int32_t* second) const override {
-    if (second) *second = -1;
-    return 0;
-  }
+  // The minimum; the maximum goes to second (-1: none). A special shift requirement of the day
+  // goes before the requirement of its day index; with neither, 0 and -1.
+  int32_t GetShiftRequirement(uint32_t day, velk_data::IShiftType* type,
+                              int32_t* second) const override;
   int32_t CountAbsent(velk_data::ILeaveType* const* types, uint32_t count, uint32_t day,
                       int32_t planType) const override {
     return Staffing().CountAbsent(types, count, day, planType);
@@ -164,16 +173,23 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
     m_isRoot = isRoot;
     m_isInTree = isInTree;
   }
+  // The day index of day: 7 on a holiday, else 0 Monday .. 6 Sunday.
+  uint32_t DayIndex(uint32_t day) const;
+  // The staff needed on day, given special weekday requirements that include those of day.
+  int32_t RequirementOn(uint32_t day,
+                        const std::vector<CSpecialWeekdayRequirement*>& special) const;
+  // Appends this group's own records of Records that overlap [from, to].
+  template <class Records, class Item>
+  void CollectOwn(std::vector<Item*>& out, uint32_t from, uint32_t to) const {
+    if (auto* records = static_cast<const Records*>(Existing(Records::kCode)))
+      records->CollectInRange(out, from, to);
+  }
   // This group and every group below it; only the group itself when it is outside the tree.
   // Cached until ClearLinks.
   const std::vector<velk_data::IGroup*>& Subtree() const;
 
   template <class A, class S>
   static void Fields(A& ar, S& s) {
-    static const char16_t* const kRequirementKeys[kDayIndexes] = {
-        u"monday_requirement",   u"tuesday_requirement", u"wednesday_requirement",
-        u"thursday_requirement", u"friday_requirement",  u"saturday_requirement",
-        u"sunday_requirement",   u"holiday_requirement"};
     ar.Int(u"position", s.m_position);
     // Read as a bare id (resolved only after the message); written from the derived link, so a
     // parent that names no group goes back as null.

@@ -6,12 +6,13 @@
 
 #include <cstdint>
 #include <tuple>
-#include <vector>
 
 #include "data/type_codes.h"
 #include "items/item.h"
 #include "items/ordered_items.h"
 #include "master/employee.h"
+#include "records/date_period.h"
+#include "records/employment_period.h"
 #include "velk_data/periods.h"
 
 template <class Derived, class Interface, class CollectionInterface>
@@ -30,6 +31,15 @@ class CEmployeeRecords : public COrderedItems<Derived, Interface, Item, CEmploye
   using COrderedItems<Derived, Interface, Item, CEmployee>::COrderedItems;
 
   velk_data::IEmployee* GetEmployee() const override { return this->OwnerItem(); }
+
+  // Calls visit(start, end) for each of the owner's employment intervals clipped to
+  // [start, end], in date order (end 0: open); none without employment periods.
+  template <class Visit>
+  void ForEachEmploymentInterval(uint32_t start, uint32_t end, Visit&& visit) const {
+    DatePeriods intervals;  // a handful: inside the set, no allocation
+    CollectEmploymentOf(this->OwnerItem(), intervals, start, end);
+    for (const DatePeriod& interval : intervals) visit(interval.start, interval.end);
+  }
 };
 
 // Records ordered by date alone. start 0 reads from the first record, end 0 to the last.
@@ -55,14 +65,11 @@ class CDatedRecords : public CEmployeeRecords<Derived, Interface, Item> {
   }
   // The records of each employment interval clipped to [start, end], interval after interval.
   uint32_t GetInEmployment(ItemInterface** out, uint32_t start, uint32_t end) const override {
-    velk_data::IEmploymentPeriods* periods = this->OwnerItem()->GetEmploymentPeriods();
-    if (!periods || this->Items().empty()) return 0;
-    const uint32_t count = periods->CountEmploymentIntervals(start, end);
-    std::vector<uint32_t> starts(count), ends(count);
-    periods->GetEmploymentIntervals(starts.data(), ends.data(), start, end);
     uint32_t n = 0;
-    for (uint32_t i = 0; i < count; ++i)
-      n += GetInRange(out ? out + n : nullptr, starts[i], ends[i]);
+    if (this->Items().empty()) return 0;
+    this->ForEachEmploymentInterval(start, end, [&](uint32_t from, uint32_t to) {
+      n += GetInRange(out ? out + n : nullptr, from, to);
+    });
     return n;
   }
 };

@@ -1,14 +1,24 @@
 #include "records/record_types.h"
 
 #include "data/type_codes.h"
+#include "records/absence.h"
 #include "records/booking.h"
+#include "records/custom_shift.h"
 #include "records/employment_period.h"
+#include "records/fixed_shift.h"
 #include "records/individual_working_time.h"
+#include "records/leave_ban.h"
 #include "records/leave_entitlement.h"
 #include "records/membership.h"
+#include "records/modified_shift.h"
 #include "records/overtime.h"
 #include "records/shift_cycle_element.h"
 #include "records/shift_cycle_exception.h"
+#include "records/shift_requirement.h"
+#include "records/shift_type_restriction.h"
+#include "records/special_period.h"
+#include "records/special_shift_requirement.h"
+#include "records/special_weekday_requirement.h"
 
 namespace {
 
@@ -33,25 +43,25 @@ constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
     // special_period
-    kNotHeld,
+    Row<CSpecialPeriods>(),
     // shift_requirement
-    kNotHeld,
+    Row<CShiftRequirements>(),
     // special_shift_requirement
-    kNotHeld,
+    Row<CSpecialShiftRequirements>(),
     // special_weekday_requirement
-    kNotHeld,
+    Row<CSpecialWeekdayRequirements>(),
     // leave_ban
-    kNotHeld,
+    Row<CLeaveBans>(),
     // membership
     Row<CMemberships>(),
     // absence
-    kNotHeld,
+    Row<CAbsences>(),
     // fixed_shift
-    kNotHeld,
+    Row<CFixedShifts>(),
     // modified_shift
-    kNotHeld,
+    Row<CModifiedShifts>(),
     // custom_shift
-    kNotHeld,
+    Row<CCustomShifts>(),
     // note
     Row<CNotes>(),
     // booking
@@ -63,7 +73,7 @@ const RecordType kRows[] = {
     // leave_entitlement
     Row<CLeaveEntitlements>(),
     // shift_type_restriction
-    kNotHeld,
+    Row<CShiftTypeRestrictions>(),
     // employment_period
     Row<CEmploymentPeriods>(),
     // individual_working_time

@@ -17,12 +17,28 @@
 #include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "model_fixture.h"
+#include "records/absence.h"
 #include "records/booking.h"
+#include "records/custom_shift.h"
 #include "records/employment_period.h"
+#include "records/fixed_shift.h"
+#include "records/individual_working_time.h"
+#include "records/leave_ban.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
+#include "records/modified_shift.h"
 #include "records/overtime.h"
 #include "records/shift_cycle_element.h"
 #include "records/shift_cycle_exception.h"
+#include "records/shift_requirement.h"
+#include "records/shift_type_restriction.h"
+#include "records/special_period.h"
+#include "records/special_shift_requirement.h"
+#include "records/special_weekday_requirement.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
+#include "users/user_setting.h"
 
 namespace {
 
@@ -83,13 +99,80 @@ constexpr const char16_t* kSample<COvertime> =
 template <>
 constexpr const char16_t* kSample<CNote> =
     uR"({"id":4,"employee_id":1,"date":"2026-03-02","text":"Call back"})";
+template <>
+constexpr const char16_t* kSample<CUserSetting> =
+    uR"({"id":4,"collaborator_id":9,"key":"Grid.Width","value":"120"})";
+// Without a target: the sample message holds no employee or group to name.
+template <>
+constexpr const char16_t* kSample<CGroupAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"read-only"})";
+template <>
+constexpr const char16_t* kSample<CEmployeeAccess> =
+    uR"({"id":4,"collaborator_id":9,"permissions":"none"})";
+template <>
+constexpr const char16_t* kSample<CAbsence> =
+    uR"({"id":4,"employee_id":1,"leave_type_id":2,"date":"2026-03-02","time_of_day":3,
+         "start_at":"22:00","end_at":"02:00","plan_type":-2})";
+template <>
+constexpr const char16_t* kSample<CFixedShift> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"workplace_id":5,"date":"2026-03-02",
+         "plan_type":1})";
+template <>
+constexpr const char16_t* kSample<CModifiedShift> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":3,"date":"2026-03-02","part_count":2,
+         "start_at_0":"06:00","end_at_0":"10:00","start_at_1":"22:00","end_at_1":"02:00",
+         "actual_hours":8.25,"plan_type":1})";
+template <>
+constexpr const char16_t* kSample<CCustomShift> =
+    uR"({"id":4,"employee_id":1,"workplace_id":5,"date":"2026-03-02","name":"Visit",
+         "color_bar":"00FF80","part_count":3,"end_at_2":"23:15","actual_hours":1.5,
+         "no_surcharge":true})";
+
+template <>
+constexpr const char16_t* kSample<CMembership> =
+    uR"({"id":4,"employee_id":1,"group_id":1,"start":"2026-01-01","rate":50})";
+template <>
+constexpr const char16_t* kSample<CIndividualWorkingTime> =
+    uR"({"id":4,"employee_id":1,"working_time_model_id":2,"date":"2026-02-01","description":"x"})";
+template <>
+constexpr const char16_t* kSample<CLeaveEntitlement> =
+    uR"({"id":4,"employee_id":1,"leave_type_id":2,"year":2026,"entitlement":30,"in_days":false})";
 
 // Records are read into the collections of employee 1, group 1, shift cycle 1 or shift cycle
-// assignment 1 (held by employee 2, so that employee 1 starts without assignments).
+// assignment 1 (held by employee 2, so that employee 1 starts without assignments), and may
+// refer to leave type 2, shift types 1 and 3, workplaces 1 and 5 and working time model 2.
 constexpr const char16_t* kOwners =
     uR"("employee":{"cu":[{"id":1},{"id":2}]},"group":{"cu":[{"id":1}]},)"
-    uR"("shift_type":{"cu":[{"id":1}]},"workplace":{"cu":[{"id":1}]},"shift_cycle":{"cu":[{"id":1}]},)"
-    uR"("shift_cycle_assignment":{"cu":[{"id":1,"employee_id":2,"shift_cycle_id":1}]},)";
+    uR"("leave_type":{"cu":[{"id":2}]},"shift_type":{"cu":[{"id":1},{"id":3}]},)"
+    uR"("workplace":{"cu":[{"id":1},{"id":5}]},"shift_cycle":{"cu":[{"id":1}]},)"
+    uR"("shift_cycle_assignment":{"cu":[{"id":1,"employee_id":2,"shift_cycle_id":1}]},)"
+    uR"("working_time_model":{"cu":[{"id":2}]},)";
+
+// A new absence names no leave type, which it writes as 0, an id that names none: it gets one
+// to be read back.
+template <class Interface>
+void Complete(Interface*, CData&) {}
+void Complete(velk_data::IAbsence* absence, CData& data) {
+  absence->SetLeaveType(data.GetLeaveTypes()->FindById(2));
+}
+template <>
+constexpr const char16_t* kSample<CShiftRequirement> =
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"weekday":7,"minimum":2,"maximum":3})";
+template <>
+constexpr const char16_t* kSample<CSpecialShiftRequirement> =
+    uR"({"id":4,"group_id":1,"shift_type_id":1,"date":"2026-12-24","minimum":2})";
+template <>
+constexpr const char16_t* kSample<CSpecialWeekdayRequirement> =
+    uR"({"id":4,"group_id":1,"description":"Winter","start":"2026-12-01","holiday_requirement":3})";
+template <>
+constexpr const char16_t* kSample<CLeaveBan> =
+    uR"({"id":4,"group_id":1,"filter":0,"start":"2026-12-01","end":"2026-12-24"})";
+template <>
+constexpr const char16_t* kSample<CSpecialPeriod> =
+    uR"({"id":4,"group_id":1,"name":"Advent","end":"2026-12-24","color":"102030"})";
+template <>
+constexpr const char16_t* kSample<CShiftTypeRestriction> =
+    uR"({"id":4,"employee_id":1,"shift_type_id":1,"weekday":3,"restriction":2})";
 
 template <class Item>
 class ItemProtocolTest : public ModelTest {
@@ -112,14 +195,47 @@ class ItemProtocolTest : public ModelTest {
   }
 };
 
-using ItemTypes = ::testing::Types<CHoliday, CWorkplace, CSurchargeType, CShiftType, CLeaveType,
-                                   CEmployee, CGroup, CWorkingTimeModel, CUserSpecification,
-                                   CEmploymentPeriod, CBooking, COvertime, CNote, CShiftCycle,
-                                   CShiftCycleElement, CShiftCycleAssignment, CShiftCycleException>;
+// clang-format off
+using ItemTypes = ::testing::Types<
+    CHoliday,
+    CWorkplace,
+    CSurchargeType,
+    CShiftType,
+    CLeaveType,
+    CEmployee,
+    CGroup,
+    CWorkingTimeModel,
+    CUserSpecification,
+    CEmploymentPeriod,
+    CMembership,
+    CIndividualWorkingTime,
+    CLeaveEntitlement,
+    CBooking,
+    COvertime,
+    CNote,
+    CUserSetting,
+    CGroupAccess,
+    CEmployeeAccess,
+    CAbsence,
+    CFixedShift,
+    CModifiedShift,
+    CCustomShift,
+    CShiftRequirement,
+    CSpecialShiftRequirement,
+    CSpecialWeekdayRequirement,
+    CLeaveBan,
+    CSpecialPeriod,
+    CShiftTypeRestriction,
+    CShiftCycle,
+    CShiftCycleElement,
+    CShiftCycleAssignment,
+    CShiftCycleException>;
+// clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 
 TYPED_TEST(ItemProtocolTest, NewItemReadsBackWhatItWritesAndKeepsAnAbsentId) {
   auto* item = this->Items()->CreateItem();
+  Complete(item, this->data);
   EXPECT_EQ(item->GetId(), -1);
   EXPECT_EQ(item->GetCollection(), this->Items());
   EXPECT_EQ(this->Items()->GetCount(), 0u);

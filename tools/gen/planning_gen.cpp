@@ -1,29 +1,13 @@
 #include "tools/gen/planning_gen.h"
 
-#include "tools/gen/cycles_gen.h"
-
 #include <vector>
+
+#include "tools/gen/cycles_gen.h"
+#include "tools/gen/random.h"
+#include "tools/gen/year_plan.h"
 
 namespace velk_gen {
 namespace {
-
-// SplitMix64: tiny, fast and the same everywhere (std distributions are not).
-class Random {
- public:
-  explicit Random(uint64_t seed) : m_state(seed) {}
-  uint64_t Next() {
-    uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-  }
-  // Uniform enough in [0, n) for test data.
-  uint32_t Below(uint32_t n) { return static_cast<uint32_t>(Next() % n); }
-  bool Chance(uint32_t percent) { return Below(100) < percent; }
-
- private:
-  uint64_t m_state;
-};
 
 const char16_t* const kFirstNames[] = {u"Anna", u"Ben",       u"Clara",       u"D\u00e9sir\u00e9e",
                                        u"Emil", u"Frida",     u"G\u00fcnter", u"Hanna",
@@ -179,7 +163,8 @@ struct Sizes {
 
 class Generator {
  public:
-  Generator(uint32_t seed, uint32_t employees, std::u16string& text) : m_seed(seed), m_out(text) {
+  Generator(uint32_t seed, uint32_t employees, std::u16string& text, SectionFilter filter)
+      : m_seed(seed), m_out(text), m_filter(filter) {
     m_sizes.employees = employees;
     m_sizes.groups = employees / 25 + 1;
   }
@@ -188,18 +173,26 @@ class Generator {
     m_out.Open(u'{');
     Section("user_specification", &Generator::UserSpecifications);
     Section("holiday", &Generator::Holidays);
+    Section("working_time_model", &Generator::WorkingTimeModels);
     Section("workplace", &Generator::Workplaces);
     Section("surcharge_type", &Generator::SurchargeTypes);
     Section("shift_type", &Generator::ShiftTypes);
     Section("leave_type", &Generator::LeaveTypes);
     Section("group", &Generator::Groups);
     Section("employee", &Generator::Employees);
-    if (content == Content::kEverything) {
+    if (content != Content::kMasterData) {
       Section("membership", &Generator::Memberships);
       Section("employment_period", &Generator::EmploymentPeriods);
+      Section("individual_working_time", &Generator::IndividualWorkingTimes);
+      Section("leave_entitlement", &Generator::LeaveEntitlements);
+    }
+    if (content == Content::kEverything) {
       Section("absence", &Generator::Absences);
       Section("fixed_shift", &Generator::FixedShifts);
+      Section("modified_shift", &Generator::ModifiedShifts);
+      Section("custom_shift", &Generator::CustomShifts);
       Section("note", &Generator::Notes);
+      StaffingSections();
     }
     m_out.Close(u'}');
     return m_items;
@@ -211,6 +204,7 @@ class Generator {
   void Section(const char* key, Fill fill) {
     // Each section draws from its own stream, so sizes of one do not shift another.
     Random random(static_cast<uint64_t>(m_seed) << 32 ^ ++m_section * 0x2545F4914F6CDD1DULL);
+    if (m_filter && !m_filter(key)) return;
     m_out.Key(key);
     m_out.Open(u'{');
     m_out.Key("cu");
@@ -356,17 +350,20 @@ class Generator {
     for (uint32_t i = 1; i <= m_sizes.shiftTypes; ++i) {
       BeginItem(i);
       DisplayFields(random, i, names[i % 6], 2, true);
+      // A night shift is one part from 21:00 or later that ends the next morning.
+      const bool night = IsNightShiftType(i);
       for (const char* day : kDays) {
         std::string prefix(day);
-        uint32_t parts = 1 + random.Chance(20);
+        uint32_t parts = night ? 1 : 1 + random.Chance(20);
         m_out.Key((prefix + "_part_count").c_str());
         m_out.Int(parts);
-        uint32_t start = (5 + random.Below(16)) * 60 + random.Below(4) * 15;
+        uint32_t start = (night ? 21 : 5 + random.Below(16)) * 60 + random.Below(4) * 15;
+        const uint32_t length = night ? 510 : 240;
         for (int part = 0; part < 3; ++part) {
           m_out.Key((prefix + "_start_at_").c_str(), part);
           m_out.Time(part < static_cast<int>(parts) ? start % 1440 : 0);
           m_out.Key((prefix + "_end_at_").c_str(), part);
-          m_out.Time(part < static_cast<int>(parts) ? (start + 240) % 1440 : 0);
+          m_out.Time(part < static_cast<int>(parts) ? (start + length) % 1440 : 0);
           start += 300;
         }
         m_out.Key((prefix + "_actual_hours").c_str());
@@ -449,6 +446,172 @@ class Generator {
     }
   }
 
+  // Staffing records: what each group needs per shift type and day, when leave is barred and
+  // which periods are special; and what some employees may not work.
+  void StaffingSections() {
+    Section("shift_requirement", &Generator::ShiftRequirements);
+    Section("special_shift_requirement", &Generator::SpecialShiftRequirements);
+    Section("special_weekday_requirement", &Generator::SpecialWeekdayRequirements);
+    Section("leave_ban", &Generator::LeaveBans);
+    Section("special_period", &Generator::SpecialPeriods);
+    Section("shift_type_restriction", &Generator::ShiftTypeRestrictions);
+  }
+
+  // The k-th of the four shift types a group plans with; distinct for k 0 to 3.
+  uint32_t GroupShiftType(uint32_t group, uint32_t k) const {
+    return 1 + (group * 5 + k * 7) % m_sizes.shiftTypes;
+  }
+
+  void Limits(Random& random, uint32_t minimum) {
+    m_out.Key("minimum");
+    m_out.Int(minimum);
+    m_out.Key("maximum");
+    if (random.Chance(30)) {
+      m_out.Null();
+    } else {
+      m_out.Int(minimum + random.Below(3));
+    }
+  }
+
+  void GroupRecord(int64_t id, uint32_t group) {
+    BeginItem(id);
+    m_out.Key("group_id");
+    m_out.Int(group);
+  }
+
+  void Range(uint32_t start, uint32_t end) {
+    m_out.Key("start");
+    m_out.Date(start);
+    m_out.Key("end");
+    if (end) {
+      m_out.Date(end);
+    } else {
+      m_out.Null();
+    }
+  }
+
+  // Every day index of four shift types per group, the holiday (7) included.
+  void ShiftRequirements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      for (uint32_t k = 0; k < 4; ++k) {
+        for (uint32_t weekday = 0; weekday < 8; ++weekday) {
+          GroupRecord(++id, g);
+          m_out.Key("shift_type_id");
+          m_out.Int(GroupShiftType(g, k));
+          m_out.Key("weekday");
+          m_out.Int(weekday);
+          Limits(random, weekday >= 5 ? random.Below(2) : 1 + random.Below(3));
+          EndItem();
+        }
+      }
+    }
+  }
+
+  // A few dates per group with their own numbers (an audit, a training day).
+  void SpecialShiftRequirements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      uint32_t count = random.Below(7);
+      for (uint32_t i = 0; i < count; ++i) {
+        GroupRecord(++id, g);
+        m_out.Key("shift_type_id");
+        m_out.Int(GroupShiftType(g, random.Below(4)));
+        m_out.Key("date");
+        m_out.Date(random.Below(730));
+        Limits(random, random.Below(5));
+        EndItem();
+      }
+    }
+  }
+
+  // The winter season (1 December to 6 January) of each year for half the groups.
+  void SpecialWeekdayRequirements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      if (!random.Chance(50)) continue;
+      for (uint32_t year = 0; year < 2; ++year) {
+        GroupRecord(++id, g);
+        m_out.Key("description");
+        m_out.String(u"Wintersaison");
+        Range(year * 365 + 335, year * 365 + 371);
+        for (uint32_t day = 0; day < 8; ++day) {
+          m_out.Key((std::string(kDays[day]) + "_requirement").c_str());
+          m_out.Int(day < 5 ? 3 + random.Below(4) : 1 + random.Below(3));
+        }
+        EndItem();
+      }
+    }
+  }
+
+  // One or two busy weeks a year per group; filter 0 bars every kind of leave.
+  void LeaveBans(Random& random) {
+    int64_t id = 0;
+    for (uint32_t g = 1; g <= m_sizes.groups; ++g) {
+      for (uint32_t year = 0; year < 2; ++year) {
+        uint32_t count = 1 + random.Chance(50);
+        for (uint32_t i = 0; i < count; ++i) {
+          GroupRecord(++id, g);
+          m_out.Key("filter");
+          m_out.Int(random.Chance(60) ? 0 : 1 + random.Below(3));
+          m_out.Key("description");
+          m_out.String(random.Chance(50) ? u"Inventur" : u"Urlaubssperre");
+          uint32_t start = year * 365 + random.Below(52) * 7;
+          Range(start, start + 6);
+          EndItem();
+        }
+      }
+    }
+  }
+
+  // The summer school holidays on the root group, a project period on some others; a few
+  // without an end.
+  void SpecialPeriods(Random& random) {
+    int64_t id = 0;
+    for (uint32_t year = 0; year < 2; ++year) {
+      GroupRecord(++id, 1);
+      m_out.Key("name");
+      m_out.String(u"Sommerferien");
+      Range(year * 365 + 180, year * 365 + 222);
+      m_out.Key("color");
+      m_out.Color(random);
+      EndItem();
+    }
+    for (uint32_t g = 2; g <= m_sizes.groups; ++g) {
+      if (!random.Chance(30)) continue;
+      GroupRecord(++id, g);
+      m_out.Key("name");
+      m_out.String(u"Umbau Station " + Number(g));
+      uint32_t start = random.Below(700);
+      Range(start, random.Chance(10) ? 0 : start + 7 + random.Below(60));
+      m_out.Key("color");
+      m_out.Color(random);
+      EndItem();
+    }
+  }
+
+  // One employee in five may not work some shift types on some day indexes; kind 2 keeps
+  // the shift type out of his shift cycles.
+  void ShiftTypeRestrictions(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      if (!random.Chance(20)) continue;
+      uint32_t count = 1 + random.Below(3);
+      for (uint32_t i = 0; i < count; ++i) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("shift_type_id");
+        m_out.Int(1 + random.Below(m_sizes.shiftTypes));
+        m_out.Key("weekday");
+        m_out.Int(random.Below(8));
+        m_out.Key("restriction");
+        m_out.Int(random.Chance(50) ? 2 : 1);
+        EndItem();
+      }
+    }
+  }
+
   void Employees(Random& random) {
     const char* texts[] = {"alias",   "personnel_number", "street",     "zip",      "town",
                            "phone_0", "phone_1",          "salutation", "function", "email"};
@@ -509,105 +672,305 @@ class Generator {
     }
   }
 
+  // What one employee's history looks like; every section that needs it draws the same.
+  // Days count from 2024-01-01; 2025 (days 366 to 730) is the year the data is about.
+  struct History {
+    uint32_t periods = 1;
+    uint32_t start[2] = {};  // 0: employed since before the data begins (written null)
+    uint32_t end[2] = {};    // 0: open
+    uint32_t team = 0, secondTeam = 0;
+    uint32_t transfer = 0;    // the day the employee moves to secondTeam, or 0
+    uint32_t secondFrom = 0;  // the day a second membership at a part rate starts, or 0
+    uint32_t model = 0, nextModel = 0, modelChange = 0;
+  };
+
+  History HistoryOf(uint32_t e) const {
+    Random random(static_cast<uint64_t>(m_seed) * 0x9E3779B97F4A7C15ULL ^
+                  e * 0xD6E8FEB86659FD93ULL);
+    History h;
+    const uint32_t kind = random.Below(100);
+    if (kind < 55) {  // long-standing staff
+      h.start[0] = random.Chance(40) ? 0 : random.Below(300);
+    } else if (kind < 67) {  // joiners during the year
+      h.start[0] = 366 + random.Below(330);
+    } else if (kind < 77) {  // leavers during the year
+      h.start[0] = random.Chance(50) ? 0 : random.Below(200);
+      h.end[0] = 366 + random.Below(360);
+    } else if (kind < 85) {  // left and came back
+      h.periods = 2;
+      h.start[0] = random.Below(100);
+      h.end[0] = 200 + random.Below(150);
+      h.start[1] = h.end[0] + 30 + random.Below(200);
+    } else if (kind < 92) {  // a fixed-term contract extended without a gap
+      h.periods = 2;
+      h.start[0] = random.Below(200);
+      h.end[0] = 365;
+      h.start[1] = 366;
+    } else {  // a fixed-term contract inside the year
+      h.start[0] = 366 + random.Below(100);
+      h.end[0] = h.start[0] + 90 + random.Below(180);
+    }
+    const uint32_t teams = m_sizes.groups > 1 ? m_sizes.groups - 1 : 1;
+    h.team = 2 + (e - 1) % teams;
+    h.secondTeam = 2 + (e - 1 + 1 + random.Below(teams)) % teams;
+    if (random.Chance(15))
+      h.transfer = 366 + random.Below(330);
+    else if (random.Chance(12))
+      h.secondFrom = 366 + random.Below(200);
+    // Models 1 to 3 are by weekday (full time and two part times); most staff work by them.
+    static const uint32_t kModelShares[] = {50, 15, 10, 8, 7, 5, 5};  // percent per model id
+    h.model = PickShare(random, kModelShares);
+    if (random.Chance(25)) {
+      h.nextModel = PickShare(random, kModelShares);
+      h.modelChange = 366 + random.Below(330);
+    }
+    return h;
+  }
+
+  template <size_t N>
+  static uint32_t PickShare(Random& random, const uint32_t (&shares)[N]) {
+    uint32_t roll = random.Below(100);
+    for (uint32_t i = 0; i < N; ++i) {
+      if (roll < shares[i]) return i + 1;
+      roll -= shares[i];
+    }
+    return 1;
+  }
+
+  void OpenDate(const char* key, uint32_t day) {
+    m_out.Key(key);
+    if (day == 0)
+      m_out.Null();
+    else
+      m_out.Date(day);
+  }
+
+  void BeginRecord(int64_t id, uint32_t employee) {
+    BeginItem(id);
+    m_out.Key("employee_id");
+    m_out.Int(employee);
+  }
+
+  void WorkingTimeModels(Random&) {
+    struct Model {
+      const char16_t* name;
+      int basicType;
+      uint32_t dailyHundredths;  // the daily hours, and for type 3 Monday to Friday's
+      uint32_t periodHours;      // weekly, monthly or total hours by type
+    };
+    static const Model kModels[] = {
+        {u"Vollzeit 40 h", 3, 800, 0},          {u"Teilzeit 30 h", 3, 600, 0},
+        {u"Teilzeit 20 h", 3, 400, 0},          {u"Woche 38,5 h", 2, 770, 3850},
+        {u"Monat 160 h", 4, 800, 16000},        {u"Tagesdienst 7,7 h", 1, 770, 0},
+        {u"Jahresarbeitszeit", 5, 800, 160000}, {u"Ohne Soll", 0, 0, 0}};
+    uint32_t id = 0;
+    for (const Model& model : kModels) {
+      BeginItem(++id);
+      m_out.Key("position");
+      m_out.Int(id);
+      m_out.Key("name");
+      m_out.String(model.name);
+      m_out.Key("basic_type");
+      m_out.Int(model.basicType);
+      m_out.Key("daily_hours");
+      m_out.Fixed2(model.dailyHundredths);
+      m_out.Key(model.basicType == 2   ? "weekly_hours"
+                : model.basicType == 4 ? "monthly_hours"
+                                       : "total_hours");
+      m_out.Fixed2(model.periodHours);
+      m_out.Key("workdays");
+      m_out.String(u"11111000");
+      m_out.Key("subtract_holidays");
+      m_out.Bool(true);
+      for (uint32_t day = 0; day < 7; ++day) {
+        m_out.Key((std::string(kDays[day]) + "_hours").c_str());
+        m_out.Fixed2(model.basicType == 3 && day < 5 ? model.dailyHundredths : 0);
+      }
+      m_out.Key("hidden");
+      m_out.Bool(false);
+      EndItem();
+    }
+  }
+
   // Records of every employee; ids run over the whole section.
   void Memberships(Random& random) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      uint32_t count = 1 + random.Chance(20);
-      for (uint32_t i = 0; i < count; ++i) {
-        BeginItem(++id);
-        m_out.Key("employee_id");
-        m_out.Int(e);
+      const History h = HistoryOf(e);
+      auto membership = [&](uint32_t group, uint32_t start, uint32_t end, int rate) {
+        BeginRecord(++id, e);
         m_out.Key("group_id");
-        m_out.Int(1 + (e - 1 + i * 7) % m_sizes.groups);
-        m_out.Key("start");
-        m_out.Date(i * 365);
-        m_out.Key("end");
-        if (i + 1 < count) {
-          m_out.Date(i * 365 + 364);
-        } else {
-          m_out.Null();
-        }
+        m_out.Int(group);
+        OpenDate("start", start);
+        OpenDate("end", end);
         m_out.Key("rate");
-        m_out.Int(random.Chance(70) ? 100 : 50);
+        m_out.Int(rate);
         EndItem();
+      };
+      const int rate = random.Chance(80) ? 100 : 75;
+      if (h.transfer) {
+        membership(h.team, h.start[0], h.transfer - 1, rate);
+        membership(h.secondTeam, h.transfer, 0, rate);
+      } else {
+        membership(h.team, h.start[0], 0, rate);
       }
+      if (h.secondFrom) membership(h.secondTeam, h.secondFrom, 0, 50);
     }
   }
 
   void EmploymentPeriods(Random& random) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      BeginItem(++id);
-      m_out.Key("employee_id");
-      m_out.Int(e);
-      m_out.Key("start");
-      m_out.Date(random.Below(200));
-      m_out.Key("end");
-      if (random.Chance(15)) {
-        m_out.Date(400 + random.Below(300));
-      } else {
-        m_out.Null();
+      const History h = HistoryOf(e);
+      for (uint32_t i = 0; i < h.periods; ++i) {
+        BeginRecord(++id, e);
+        OpenDate("start", h.start[i]);
+        OpenDate("end", h.end[i]);
+        m_out.Key("description");
+        m_out.String(h.end[i] && random.Chance(60) ? u"Befristet" : u"");
+        EndItem();
       }
-      m_out.Key("description");
-      m_out.String(random.Chance(20) ? u"Befristet" : u"");
-      EndItem();
     }
   }
 
-  void Absences(Random& random) {
+  void IndividualWorkingTimes(Random&) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      uint32_t count = random.Below(9);
-      for (uint32_t i = 0; i < count; ++i) {
+      const History h = HistoryOf(e);
+      auto record = [&](uint32_t model, uint32_t date) {
+        BeginRecord(++id, e);
+        m_out.Key("working_time_model_id");
+        m_out.Int(model);
+        OpenDate("date", date);
+        m_out.Key("description");
+        m_out.String(u"");
+        EndItem();
+      };
+      record(h.model, h.start[0]);
+      if (h.modelChange) record(h.nextModel, h.modelChange);
+    }
+  }
+
+  // The entitled leave types (every sixth) for this year and the last.
+  void LeaveEntitlements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      for (uint32_t type = 6; type <= m_sizes.leaveTypes; type += 6) {
+        for (int year = 2024; year <= 2025; ++year) {
+          if (type > 6 && year == 2024) continue;
+          BeginRecord(++id, e);
+          m_out.Key("leave_type_id");
+          m_out.Int(type);
+          m_out.Key("year");
+          m_out.Int(year);
+          const bool inDays = type == 6;
+          m_out.Key("entitlement");
+          m_out.Int(inDays ? 26 + random.Below(5) : 8 * random.Below(6));
+          m_out.Key("remaining_from_previous_year");
+          m_out.Fixed2(year == 2025 ? random.Below(11) * 50 : 0);
+          m_out.Key("in_days");
+          m_out.Bool(inDays);
+          EndItem();
+        }
+      }
+    }
+  }
+
+  // Absences and planned shifts of each employee's year (year_plan.h); each section asks for
+  // the plan again and writes what is its own.
+  EmployeeYear YearOf(uint32_t employee) const {
+    return PlanEmployeeYear(m_seed, employee,
+                            {m_sizes.shiftTypes, m_sizes.leaveTypes, m_sizes.workplaces});
+  }
+
+  void Absences(Random&) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      for (const PlannedAbsence& absence : YearOf(e).absences) {
         BeginItem(++id);
         m_out.Key("employee_id");
         m_out.Int(e);
         m_out.Key("leave_type_id");
-        m_out.Int(1 + random.Below(m_sizes.leaveTypes));
+        m_out.Int(absence.leaveType);
         m_out.Key("date");
-        m_out.Date(random.Below(730));
-        uint32_t timeOfDay = random.Chance(85) ? 0 : 1 + random.Below(3);
+        m_out.Date(absence.day);
         m_out.Key("time_of_day");
-        m_out.Int(timeOfDay);
-        if (timeOfDay == 3) {
+        m_out.Int(absence.timeOfDay);
+        if (absence.timeOfDay == 3) {
           m_out.Key("start_at");
-          m_out.Time(480);
+          m_out.Time(absence.startAt);
           m_out.Key("end_at");
-          m_out.Time(720);
+          m_out.Time(absence.endAt);
         }
         m_out.Key("plan_type");
-        m_out.Int(random.Chance(90) ? 0 : 1);
+        m_out.Int(absence.planType);
         EndItem();
       }
     }
   }
 
-  void FixedShifts(Random& random) {
+  // The shifts of one kind: the members every kind has, then write(shift) adds its own.
+  template <typename Write>
+  void PlannedShifts(PlannedShift::Kind kind, Write write) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      uint32_t count = 8 + random.Below(9);
-      uint32_t day = random.Below(7);
-      for (uint32_t i = 0; i < count; ++i) {
+      for (const PlannedShift& shift : YearOf(e).shifts) {
+        if (shift.kind != kind) continue;
         BeginItem(++id);
         m_out.Key("employee_id");
         m_out.Int(e);
-        m_out.Key("shift_type_id");
-        m_out.Int(1 + random.Below(m_sizes.shiftTypes));
+        if (kind != PlannedShift::kCustom) {
+          m_out.Key("shift_type_id");
+          m_out.Int(shift.shiftType);
+        }
         m_out.Key("workplace_id");
-        if (random.Chance(30)) {
-          m_out.Null();
+        if (shift.workplace) {
+          m_out.Int(shift.workplace);
         } else {
-          m_out.Int(1 + random.Below(m_sizes.workplaces));
+          m_out.Null();
         }
         m_out.Key("date");
-        m_out.Date(day);
+        m_out.Date(shift.day);
+        write(shift);
         m_out.Key("plan_type");
         m_out.Int(0);
         EndItem();
-        day += 1 + random.Below(3);
       }
     }
+  }
+  void Parts(const PlannedShift& shift) {
+    m_out.Key("part_count");
+    m_out.Int(shift.partCount);
+    for (uint32_t part = 0; part < shift.partCount; ++part) {
+      m_out.Key("start_at_", static_cast<int>(part));
+      m_out.Time(shift.startAt[part]);
+      m_out.Key("end_at_", static_cast<int>(part));
+      m_out.Time(shift.endAt[part] % 1440);
+    }
+    m_out.Key("actual_hours");
+    m_out.Fixed2(shift.hundredths);
+  }
+
+  void FixedShifts(Random&) {
+    PlannedShifts(PlannedShift::kFixed, [](const PlannedShift&) {});
+  }
+  void ModifiedShifts(Random&) {
+    PlannedShifts(PlannedShift::kModified, [&](const PlannedShift& shift) { Parts(shift); });
+  }
+  void CustomShifts(Random& random) {
+    static const char* const kColors[] = {"color_text", "color_bar", "color_bk"};
+    PlannedShifts(PlannedShift::kCustom, [&](const PlannedShift& shift) {
+      m_out.Key("name");
+      m_out.String(shift.name);
+      m_out.Key("short_name");
+      m_out.String(std::u16string(shift.name).substr(0, 2));
+      Colors(random, kColors, 3);
+      m_out.Key("bold_text");
+      m_out.Bool(false);
+      Parts(shift);
+      m_out.Key("no_surcharge");
+      m_out.Bool(random.Chance(30));
+    });
   }
 
   void Notes(Random& random) {
@@ -650,6 +1013,7 @@ class Generator {
 
   uint32_t m_seed;
   Emitter m_out;
+  SectionFilter m_filter;
   Sizes m_sizes;
   uint32_t m_section = 0;
   uint64_t m_items = 0;
@@ -658,11 +1022,11 @@ class Generator {
 }  // namespace
 
 std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, MessageStats* stats,
-                                       Content content) {
+                                       Content content, SectionFilter filter) {
   std::u16string text;
-  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 2900 : 1300) +
+  text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 30000 : 1300) +
                65536);
-  uint64_t items = Generator(seed, employees, text).Run(content);
+  uint64_t items = Generator(seed, employees, text, filter).Run(content);
   if (content == Content::kEverything) {
     const Sizes sizes{};
     items += AppendShiftCycles(text, seed, {employees, sizes.shiftTypes, sizes.workplaces});

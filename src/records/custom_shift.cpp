@@ -1,0 +1,10 @@
+#include "records/custom_shift.h"
+
+void CCustomShift::Assign(const velk_data::ICustomShift* other) {
+  SetId(other->GetId());
+  AssignPlace(other);
+  AssignAttributes(other);
+  AssignParts(other);
+  SetNoSurcharge(other->IsNoSurcharge());
+  SetPlanType(other->GetPlanType());
+}

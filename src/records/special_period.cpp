@@ -1,0 +1,9 @@
+#include "records/special_period.h"
+
+void CSpecialPeriod::Assign(const velk_data::ISpecialPeriod* other) {
+  SetId(other->GetId());
+  SetName(other->GetName());
+  SetStart(other->GetStart());
+  SetEnd(other->GetEnd());
+  SetColor(other->GetColor());
+}
