@@ -5,36 +5,15 @@
 // every surcharge type) fill one entry per item in one pass over the records.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+
+#include "master/stat_cache.h"
 
 #include "velk_data.h"
 
 class CEmployeeStatistics {
-  // The key of a cached answer: the item it is about (a leave, shift or surcharge type; null
-  // for sums over all records), the range, the plan type and one more argument of the query.
-  struct StatKey {
-    const void* item;
-    uint32_t from, to;
-    int32_t planType = 0;
-    int32_t extra = 0;
-    bool operator==(const StatKey& o) const {
-      return item == o.item && from == o.from && to == o.to && planType == o.planType &&
-             extra == o.extra;
-    }
-  };
-  struct StatKeyHash {
-    size_t operator()(const StatKey& k) const {
-      uint64_t h = reinterpret_cast<uintptr_t>(k.item) * 0x9E3779B97F4A7C15ull;
-      h ^= (uint64_t{k.from} << 32 | k.to) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
-      h ^= (uint64_t{static_cast<uint32_t>(k.planType)} << 32 | static_cast<uint32_t>(k.extra)) +
-           0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-      return static_cast<size_t>(h ^ (h >> 29));
-    }
-  };
   template <class V>
-  using Cache = std::unordered_map<StatKey, V, StatKeyHash>;
+  using Cache = CStatCache<V>;
 
  public:
   explicit CEmployeeStatistics(const velk_data::IEmployee* employee) : m_employee(employee) {}
