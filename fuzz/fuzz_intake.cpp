@@ -48,5 +48,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     data.GetGroupPermission(data.GetGroups()->GetAt(i));
   data.IsReadOnlyUser();
   data.GetUserSettings()->CountByKey("grid.", 7);
+  // Nor may expanding any cycle, whatever its length and unit, over the year 2026.
+  for (uint32_t i = 0; i < data.GetEmployees()->GetCount(); ++i)
+    if (velk_data::IShiftCycleAssignments* cycles =
+            data.GetEmployees()->GetAt(i)->GetShiftCycleAssignments())
+      cycles->CountShifts(2461042, 2461406, 0);
+  velk_data::IGroup* root = data.GetGroups()->GetRootGroup();
+  for (uint32_t i = 0; i < data.GetEmployees()->GetCount(); ++i) {
+    velk_data::IEmployee* employee = data.GetEmployees()->GetAt(i);
+    employee->GetTargetHours(2461000, 2461400);
+    employee->GetMemberships()->CountMembershipIntervals(root, 2461000, 0, true);
+    employee->IsOutsideEmployment(2461000);
+  }
   return 0;
 }

@@ -13,11 +13,13 @@
 #include "master/group.h"
 #include "master/holiday.h"
 #include "master/leave_type.h"
+#include "master/shift_cycle.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/working_time_model.h"
 #include "master/workplace.h"
 #include "records/record_types.h"
+#include "records/shift_cycle_assignment.h"
 #include "users/employee_access.h"
 #include "users/group_access.h"
 #include "users/user_profile.h"
@@ -39,6 +41,7 @@ CData::CData() : m_intake(new CDataIntake(this)) {
   m_employees = Register(new CEmployees(this));
   m_leaveTypes = Register(new CLeaveTypes(this));
   m_shiftTypes = Register(new CShiftTypes(this));
+  m_shiftCycles = Register(new CShiftCycles(this));
   m_workplaces = Register(new CWorkplaces(this));
   m_surchargeTypes = Register(new CSurchargeTypes(this));
   // The tree first: the employees' derived state reads it.
@@ -108,7 +111,7 @@ velk_data::IGroups* CData::GetGroups() const { return m_groups; }
 velk_data::IEmployees* CData::GetEmployees() const { return m_employees; }
 velk_data::ILeaveTypes* CData::GetLeaveTypes() const { return m_leaveTypes; }
 velk_data::IShiftTypes* CData::GetShiftTypes() const { return m_shiftTypes; }
-velk_data::IShiftCycles* CData::GetShiftCycles() const { return nullptr; }
+velk_data::IShiftCycles* CData::GetShiftCycles() const { return m_shiftCycles; }
 velk_data::IWorkplaces* CData::GetWorkplaces() const { return m_workplaces; }
 velk_data::ISurchargeTypes* CData::GetSurchargeTypes() const { return m_surchargeTypes; }
 
@@ -134,6 +137,8 @@ CItemsBase* CData::MasterCollection(int32_t typeCode) const {
       return m_leaveTypes;
     case kShiftType:
       return m_shiftTypes;
+    case kShiftCycle:
+      return m_shiftCycles;
     case kWorkplace:
       return m_workplaces;
     case kSurchargeType:
@@ -152,6 +157,11 @@ bool CData::RecordsAvailable(int32_t typeCode) const { return RecordTypeOf(typeC
 
 namespace {
 
+// The shift cycle assignments of employee, or null when he has none yet.
+const CShiftCycleAssignments* AssignmentsOf(const CEmployee& employee) {
+  return static_cast<const CShiftCycleAssignments*>(employee.Existing(kShiftCycleAssignment));
+}
+
 // Calls visit(owner) for every item that can hold records of typeCode, in the order in which a
 // lookup over all owners meets them: groups, employees, shift cycles, then the shift cycle
 // assignments of each employee in turn.
@@ -161,6 +171,12 @@ void ForEachOwner(const CData& data, int32_t typeCode, Visit&& visit) {
     for (CGroup* group : data.Groups()->Items()) visit(*group);
   } else if (IsEmployeeRecordCode(typeCode)) {
     for (CEmployee* employee : data.Employees()->Items()) visit(*employee);
+  } else if (typeCode == kShiftCycleElement) {
+    for (CShiftCycle* cycle : data.ShiftCycles()->Items()) visit(*cycle);
+  } else if (typeCode == kShiftCycleException) {
+    for (CEmployee* employee : data.Employees()->Items())
+      if (const CShiftCycleAssignments* assignments = AssignmentsOf(*employee))
+        for (CShiftCycleAssignment* assignment : assignments->Items()) visit(*assignment);
   }
 }
 
@@ -174,6 +190,18 @@ CItemsBase* CData::RecordsOfOwner(int32_t typeCode, int32_t ownerId) const {
   if (IsEmployeeRecordCode(typeCode)) {
     CEmployee* employee = m_employees->Find(ownerId);
     return employee ? employee->Records(typeCode) : nullptr;
+  }
+  if (typeCode == kShiftCycleElement) {
+    CShiftCycle* cycle = m_shiftCycles->Find(ownerId);
+    return cycle ? cycle->Records(typeCode) : nullptr;
+  }
+  if (typeCode == kShiftCycleException) {
+    // The first assignment with the id in employee order.
+    for (CEmployee* employee : m_employees->Items()) {
+      const CShiftCycleAssignments* assignments = AssignmentsOf(*employee);
+      if (CShiftCycleAssignment* assignment = assignments ? assignments->FindId(ownerId) : nullptr)
+        return assignment->Records(typeCode);
+    }
   }
   return nullptr;
 }

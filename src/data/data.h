@@ -26,6 +26,7 @@ class CGroups;
 class CEmployees;
 class CLeaveTypes;
 class CShiftTypes;
+class CShiftCycles;
 class CWorkplaces;
 class CSurchargeTypes;
 class CUserSpecification;
@@ -83,6 +84,7 @@ class CData final : public velk_data::IData {
   CEmployees* Employees() const { return m_employees; }
   CLeaveTypes* LeaveTypes() const { return m_leaveTypes; }
   CShiftTypes* ShiftTypes() const { return m_shiftTypes; }
+  CShiftCycles* ShiftCycles() const { return m_shiftCycles; }
   CWorkplaces* Workplaces() const { return m_workplaces; }
   CSurchargeTypes* SurchargeTypes() const { return m_surchargeTypes; }
   const std::vector<CItemsBase*>& Collections() const { return m_collections; }
@@ -142,6 +144,7 @@ class CData final : public velk_data::IData {
   CEmployees* m_employees = nullptr;
   CLeaveTypes* m_leaveTypes = nullptr;
   CShiftTypes* m_shiftTypes = nullptr;
+  CShiftCycles* m_shiftCycles = nullptr;
   CWorkplaces* m_workplaces = nullptr;
   CSurchargeTypes* m_surchargeTypes = nullptr;
   std::vector<CItemsBase*> m_collections;

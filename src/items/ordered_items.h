@@ -72,7 +72,7 @@ class COrderedItems : public Interface, public CItemsBase {
     if (index >= m_items.size()) return nullptr;
     return *std::next(m_items.begin(), index);
   }
-  ItemInterface* FindById(int32_t id) const override { return Find(id); }
+  ItemInterface* FindById(int32_t id) const override { return FindId(id); }
   Owner* OwnerItem() const { return m_owner; }
 
   void Clear() override {
@@ -97,7 +97,7 @@ class COrderedItems : public Interface, public CItemsBase {
     m_index.Invalidate();
     delete item;
   }
-  CItemBase* FindItem(int32_t id) override { return Find(id); }
+  CItemBase* FindItem(int32_t id) override { return FindId(id); }
 
   // Removes and destroys every item that references target: the cascade when a master item
   // that records refer to goes.
@@ -129,7 +129,8 @@ class COrderedItems : public Interface, public CItemsBase {
   }
 
   const Set& Items() const { return m_items; }
-  Item* Find(int32_t id) const {
+  // Not named Find: the user settings' interface has a Find by key, which this would hide.
+  Item* FindId(int32_t id) const {
     if (Derived::kFindChecksMaxId && id > m_maxId) return nullptr;
     return m_index.Find(m_items, id);
   }

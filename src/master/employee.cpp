@@ -4,12 +4,19 @@
 #include <vector>
 
 #include "data/data.h"
+#include "master/group.h"
+#include "records/date_period.h"
+#include "records/employment_period.h"
+#include "records/individual_working_time.h"
+#include "records/membership.h"
+
+#include "data/data.h"
 #include "master/availability.h"
 #include "master/employee_schedule.h"
 #include "master/group.h"
-#include "users/employee_access.h"
 #include "records/leave_ban.h"
 #include "records/special_period.h"
+#include "users/employee_access.h"
 
 namespace {
 
@@ -84,12 +91,25 @@ int32_t CEmployee::GetWorkdayKind(uint32_t day) const {
   return employee_schedule::WorkdayKind(this, day);
 }
 
+namespace {
+
+const CMemberships* MembershipsOf(const CEmployee* employee) {
+  return static_cast<const CMemberships*>(employee->Existing(kMembership));
+}
+
+}  // namespace
+
 uint32_t CEmployee::GetGroups(velk_data::IGroup** out) const {
-  // Every employee belongs to the root; memberships add their groups and the ancestors of
-  // those inside the tree once the model holds memberships.
+  // The root, and every group a membership names with its ancestors, as long as they are in
+  // the tree; the dates of the memberships do not matter.
   if (m_groupCache.empty()) {
     if (CGroups* groups = Root()->Groups())
       if (velk_data::IGroup* root = groups->GetRootGroup()) m_groupCache.insert(root);
+    if (const CMemberships* memberships = MembershipsOf(this))
+      for (const CMembership* membership : memberships->Items())
+        for (velk_data::IGroup* g = membership->GetGroup(); g && g->IsInTree();
+             g = g->GetParentGroup())
+          m_groupCache.insert(g);
   }
   if (out) std::copy(m_groupCache.begin(), m_groupCache.end(), out);
   return static_cast<uint32_t>(m_groupCache.size());
@@ -108,6 +128,54 @@ bool CEmployee::IsLeaveBanned(uint32_t day, int32_t filter) const {
   const std::vector<CLeaveBan*> bans = OfGroups<CLeaveBans, CLeaveBan>(*this, day, day);
   return std::any_of(bans.begin(), bans.end(),
                      [filter](const CLeaveBan* ban) { return ban->Bars(filter); });
+}
+
+uint32_t CEmployee::GetMemberGroups(velk_data::IGroup** out) const {
+  std::vector<velk_data::IGroup*> groups;
+  if (const CMemberships* memberships = MembershipsOf(this))
+    for (const CMembership* membership : memberships->Items())
+      if (std::find(groups.begin(), groups.end(), membership->GetGroup()) == groups.end())
+        groups.push_back(membership->GetGroup());
+  if (out) std::copy(groups.begin(), groups.end(), out);
+  return static_cast<uint32_t>(groups.size());
+}
+
+bool CEmployee::IsEmployedIn(uint32_t from, uint32_t to, bool whole) const {
+  DatePeriods employed;
+  CollectEmploymentOf(this, employed, from, to);
+  if (!whole) return !employed.empty();
+  return employed.size() == 1 && employed[0].start == from && employed[0].end == to;
+}
+
+bool CEmployee::IsOutsideEmployment(uint32_t day) const {
+  auto* periods = static_cast<const CEmploymentPeriods*>(Existing(kEmploymentPeriod));
+  if (!periods || periods->GetCount() == 0) return true;
+  const uint32_t end = periods->GetLastEnd();
+  return end != 0 && day > end;
+}
+
+double CEmployee::ModelTargetHours(uint32_t from, uint32_t to) const {
+  auto* times = static_cast<const CIndividualWorkingTimes*>(Existing(kIndividualWorkingTime));
+  if (!times) return 0;
+  DatePeriods employed, validities, pieces;
+  if (CollectEmploymentOf(this, employed, from, to) == 0) return 0;
+  times->CollectModelPeriods(validities);
+  // Each employed range is cut by the validities of the records in force in it.
+  DatePeriod piece;
+  for (const DatePeriod& range : employed) {
+    for (const DatePeriod& validity : validities) {
+      if (!Clip(validity, range.start, range.end, &piece)) continue;
+      // A record overtaken by one of the same date ends before it starts: valid on no day.
+      if (piece.end != 0 && piece.end < piece.start) continue;
+      pieces.Add(piece);
+      if (piece.end == range.end) break;
+    }
+  }
+  double sum = 0;
+  for (const DatePeriod& p : pieces)
+    if (auto* model = PeriodItem<velk_data::IWorkingTimeModel>(p))
+      sum += model->GetTargetHours(p.start, p.end, const_cast<CEmployee*>(this));
+  return sum;
 }
 
 void CEmployee::Assign(const velk_data::IEmployee* other) {

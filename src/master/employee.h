@@ -202,17 +202,20 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
                                                    int32_t planType) const override;
 
   int32_t GetPermission() const override { return m_permission; }
-  // Without employment periods nobody is employed.
-  bool IsEmployedIn(uint32_t, uint32_t, bool) const override { return false; }
-  bool IsEmployedOn(uint32_t) const override { return false; }
-  bool IsOutsideEmployment(uint32_t) const override { return true; }
+  bool IsEmployedIn(uint32_t from, uint32_t to, bool whole) const override;
+  bool IsEmployedOn(uint32_t day) const override { return IsEmployedIn(day, day, false); }
+  bool IsOutsideEmployment(uint32_t day) const override;
   int32_t GetWorkdayKind(uint32_t day) const override;
 
   uint32_t CountGroups() const override { return GetGroups(nullptr); }
   uint32_t GetGroups(velk_data::IGroup** out) const override;
   uint32_t CountMemberGroups() const override { return GetMemberGroups(nullptr); }
-  uint32_t GetMemberGroups(velk_data::IGroup**) const override { return 0; }
+  uint32_t GetMemberGroups(velk_data::IGroup** out) const override;
   void Assign(const velk_data::IEmployee* other) override;
+
+  // The hours the working time models in force ask for on the employed days of [from, to]
+  // (GetTargetHours adds the target bookings and caches).
+  double ModelTargetHours(uint32_t from, uint32_t to) const;
 
   // Set by the user state of a message and by the collection after each message.
   void SetPermission(int32_t permission) { m_permission = permission; }

@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "datetime/date.h"
+#include "master/employee.h"
+#include "records/date_period.h"
+#include "records/employment_period.h"
 #include "records/schedule_item.h"
 
 using velk_date_time::TDate;
@@ -62,13 +65,10 @@ void SortAndJoin(std::vector<MinuteRange>& ranges) {
 void EmployedRanges(const velk_data::IEmployee* employee, uint32_t from, uint32_t to,
                     std::vector<DayRange>& out) {
   out.clear();
-  velk_data::IEmploymentPeriods* periods = employee ? employee->GetEmploymentPeriods() : nullptr;
-  if (!periods) return;
-  const uint32_t count = periods->CountEmploymentIntervals(from, to);
-  if (count == 0) return;
-  std::vector<uint32_t> starts(count), ends(count);
-  periods->GetEmploymentIntervals(starts.data(), ends.data(), from, to);
-  for (uint32_t i = 0; i < count; ++i) out.push_back({starts[i], ends[i]});
+  if (!employee) return;
+  DatePeriods employed;
+  CollectEmploymentOf(static_cast<const CEmployee*>(employee), employed, from, to);
+  for (const DatePeriod& range : employed) out.push_back({range.start, range.end});
 }
 
 int32_t DayIndex(const velk_data::IData* data, uint32_t date) {

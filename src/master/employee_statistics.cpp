@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "master/employee.h"
 #include "master/employee_schedule.h"
 
 using employee_schedule::DayIndex;
@@ -78,48 +79,9 @@ double CEmployeeStatistics::ActualHours(uint32_t from, uint32_t to, int32_t plan
 double CEmployeeStatistics::TargetHours(uint32_t from, uint32_t to) {
   const std::pair<uint32_t, uint32_t> key{from, to};
   if (const double* hours = Cached(m_target, key)) return *hours;
-  // The validity periods of the individual working times: each record until the day before
-  // the next one's date.
-  struct Piece {
-    uint32_t start, end;
-    velk_data::IWorkingTimeModel* model;
-  };
-  std::vector<Piece> periods;
-  if (velk_data::IIndividualWorkingTimes* times = m_employee->GetIndividualWorkingTimes()) {
-    std::vector<velk_data::IIndividualWorkingTime*> all(times->GetCount());
-    if (!all.empty()) times->GetAll(all.data());
-    for (size_t i = 0; i < all.size(); ++i) {
-      const bool last = i + 1 == all.size();
-      const uint32_t date = all[i]->GetDate();
-      if (!last && date == 0 && all[i + 1]->GetDate() == 0) continue;
-      periods.push_back(
-          {date, last ? 0 : all[i + 1]->GetDate() - 1, all[i]->GetWorkingTimeModel()});
-    }
-  }
-  std::vector<DayRange> ranges;
-  EmployedRanges(m_employee, from, to, ranges);
-  std::vector<Piece> pieces;
-  for (const DayRange& r : ranges) {
-    for (const Piece& p : periods) {
-      if (!((r.end == 0 || p.start <= r.end) && (p.end == 0 || r.start <= p.end))) continue;
-      const uint32_t start = std::max(r.start, p.start);
-      const uint32_t end = r.end == 0 ? p.end : p.end == 0 ? r.end : std::min(r.end, p.end);
-      pieces.push_back({start, end, p.model});
-      if (end == r.end) break;
-    }
-  }
-  // Summed in the order of the pieces' dates (an open end last among equal starts).
-  std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
-    const uint64_t ea = a.end == 0 ? uint64_t{1} << 32 : a.end;
-    const uint64_t eb = b.end == 0 ? uint64_t{1} << 32 : b.end;
-    return a.start != b.start ? a.start < b.start : ea < eb;
-  });
-  auto* employee = const_cast<velk_data::IEmployee*>(m_employee);
-  double sum = 0.0;
-  for (const Piece& piece : pieces)
-    if (piece.model) sum += piece.model->GetTargetHours(piece.start, piece.end, employee);
-  velk_data::IBookings* bookings = m_employee->GetBookings();
-  if (bookings) sum += bookings->SumValues(from, to, 1);
+  double sum = static_cast<const CEmployee*>(m_employee)->ModelTargetHours(from, to);
+  if (velk_data::IBookings* bookings = m_employee->GetBookings())
+    sum += bookings->SumValues(from, to, 1);
   m_target.emplace(key, sum);
   return sum;
 }

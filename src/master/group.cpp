@@ -7,12 +7,14 @@
 #include "data/type_codes.h"
 #include "master/employee.h"
 #include "master/group_iterator.h"
-#include "users/group_access.h"
+#include "records/date_period.h"
 #include "records/leave_ban.h"
+#include "records/membership.h"
 #include "records/shift_requirement.h"
 #include "records/special_period.h"
 #include "records/special_shift_requirement.h"
 #include "records/special_weekday_requirement.h"
+#include "users/group_access.h"
 
 namespace {
 
@@ -45,14 +47,52 @@ uint32_t CGroup::GetChildGroups(velk_data::IGroup** out) const {
   return count;
 }
 
-uint32_t CGroup::GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
-                              bool employedOnly) const {
-  // The root stands for every employee; other groups gain theirs through memberships, which
-  // the model does not hold yet.
-  if (!m_isRoot) return 0;
+namespace {
+
+const CMemberships* MembershipsOf(const CEmployee* employee) {
+  return static_cast<const CMemberships*>(employee->Existing(kMembership));
+}
+
+// Whether the membership overlaps [from, to] and, with employedOnly, its employee is employed
+// somewhere in the overlap.
+bool CountsIn(const CEmployee* employee, const CMembership* m, uint32_t from, uint32_t to,
+              bool employedOnly) {
+  DatePeriod overlap;
+  if (!Clip({0, m->GetStart(), m->GetEnd(), 0}, from, to, &overlap)) return false;
+  return !employedOnly || employee->IsEmployedIn(overlap.start, overlap.end, false);
+}
+
+}  // namespace
+
+uint32_t CGroup::GetDirectMemberships(velk_data::IMembership** out) const {
   uint32_t count = 0;
   for (CEmployee* employee : Root()->Employees()->Items()) {
-    if (employedOnly && !employee->IsEmployedIn(from, to, false)) continue;
+    const CMemberships* memberships = MembershipsOf(employee);
+    if (!memberships) continue;
+    for (CMembership* m : memberships->Items()) {
+      if (m->GetGroup() != this) continue;
+      if (out) out[count] = m;
+      ++count;
+    }
+  }
+  return count;
+}
+
+uint32_t CGroup::GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
+                              bool employedOnly) const {
+  uint32_t count = 0;
+  for (CEmployee* employee : Root()->Employees()->Items()) {
+    bool counts = m_isRoot && (!employedOnly || employee->IsEmployedIn(from, to, false));
+    if (!m_isRoot) {
+      if (const CMemberships* memberships = MembershipsOf(employee))
+        for (const CMembership* m : memberships->Items())
+          if (CMemberships::Counts(m->GetGroup(), this) &&
+              CountsIn(employee, m, from, to, employedOnly)) {
+            counts = true;
+            break;
+          }
+    }
+    if (!counts) continue;
     if (out) out[count] = employee;
     ++count;
   }

@@ -95,13 +95,16 @@ class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
   bool IsWithin(const velk_data::IGroup* other) const override;
   uint32_t CountChildGroups() const override { return GetChildGroups(nullptr); }
   uint32_t GetChildGroups(velk_data::IGroup** out) const override;
-  // Memberships are not held yet.
-  uint32_t CountDirectMemberships() const override { return 0; }
-  uint32_t GetDirectMemberships(velk_data::IMembership**) const override { return 0; }
+  uint32_t CountDirectMemberships() const override { return GetDirectMemberships(nullptr); }
+  // The memberships that name this very group, employee by employee.
+  uint32_t GetDirectMemberships(velk_data::IMembership** out) const override;
   uint32_t CountEmployees(uint32_t from, uint32_t to, bool employedOnly) const override {
     return GetEmployees(nullptr, from, to, employedOnly);
   }
   uint32_t CountAllEmployees() const override { return GetAllEmployees(nullptr); }
+  // The root: every employee (with employedOnly those employed in [from, to]). Another group:
+  // each employee, once, with a membership in its subtree that overlaps [from, to] (with
+  // employedOnly, one he is employed in somewhere).
   uint32_t GetEmployees(velk_data::IEmployee** out, uint32_t from, uint32_t to,
                         bool employedOnly) const override;
   uint32_t GetAllEmployees(velk_data::IEmployee** out) const override {

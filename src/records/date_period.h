@@ -3,7 +3,7 @@
 //
 // A DatePeriod runs from start to end, both inclusive; start 0 means from the beginning of
 // time and end 0 an open end. value travels with the interval (0, or an item pointer such as
-// the working time model of a validity period).
+// the working time model of a validity period: PeriodValue and PeriodItem convert).
 //
 // DatePeriods keeps its intervals in this order: kind 0 by start, then end with the open end
 // after every other end; every other kind after all of kind 0, in insertion order; equal
@@ -29,6 +29,16 @@ struct DatePeriod {
   }
 };
 
+// An item pointer as the value of an interval, and back.
+template <class T>
+uint64_t PeriodValue(T* item) {
+  return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(item));
+}
+template <class T>
+T* PeriodItem(const DatePeriod& period) {
+  return reinterpret_cast<T*>(static_cast<uintptr_t>(period.value));
+}
+
 // The end as a sort key: an open end (0) after every other end.
 inline uint64_t EndKey(uint32_t end) { return end == 0 ? uint64_t{1} << 32 : end; }
 
@@ -36,7 +46,7 @@ class DatePeriods {
  public:
   static constexpr size_t kInline = 8;
 
-  DatePeriods() = default;
+  DatePeriods() {}  // the inline buffer is left uninitialised: only m_size entries are read
   DatePeriods(const DatePeriods& other) { *this = other; }
   DatePeriods& operator=(const DatePeriods& other);
 
@@ -65,7 +75,9 @@ class DatePeriods {
   void Reserve(size_t capacity);
   friend void MergePeriods(DatePeriods& periods);
 
-  DatePeriod m_inline[kInline];
+  union {
+    DatePeriod m_inline[kInline];
+  };
   std::unique_ptr<DatePeriod[]> m_heap;
   DatePeriod* m_data = m_inline;
   size_t m_size = 0;

@@ -65,7 +65,7 @@ size_t CIndividualWorkingTimes::CollectModelPeriods(DatePeriods& set) const {
     const bool last = next == Items().end();
     if ((*it)->GetDate() == 0 && !last && (*next)->GetDate() == 0) continue;
     const uint32_t end = last ? 0 : (*next)->GetDate() - 1;
-    set.Add({0, (*it)->GetDate(), end, reinterpret_cast<uint64_t>((*it)->GetWorkingTimeModel())});
+    set.Add({0, (*it)->GetDate(), end, PeriodValue((*it)->GetWorkingTimeModel())});
   }
   return set.size();
 }

@@ -81,7 +81,9 @@ class CIndividualWorkingTimes
   size_t CollectInRange(std::vector<CIndividualWorkingTime*>& out, uint32_t start,
                         uint32_t end) const;
   // Adds one validity period per record: from its date to the day before the next record's
-  // date (open for the last), with the model as value. Returns the set's size.
+  // date (open for the last), with the model as value (PeriodItem<IWorkingTimeModel> reads it).
+  // A record overtaken by one of the same date gives a period that ends before it starts.
+  // Returns the set's size.
   size_t CollectModelPeriods(DatePeriods& set) const;
 
  private:

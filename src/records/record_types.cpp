@@ -12,6 +12,8 @@
 #include "records/membership.h"
 #include "records/modified_shift.h"
 #include "records/overtime.h"
+#include "records/shift_cycle_element.h"
+#include "records/shift_cycle_exception.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
 #include "records/special_period.h"
@@ -67,7 +69,7 @@ const RecordType kRows[] = {
     // overtime
     Row<COvertimes>(),
     // shift_cycle_assignment
-    kNotHeld,
+    Row<CShiftCycleAssignments>(),
     // leave_entitlement
     Row<CLeaveEntitlements>(),
     // shift_type_restriction
@@ -77,9 +79,9 @@ const RecordType kRows[] = {
     // individual_working_time
     Row<CIndividualWorkingTimes>(),
     // shift_cycle_element
-    kNotHeld,
+    Row<CShiftCycleElements>(),
     // shift_cycle_exception
-    kNotHeld,
+    Row<CShiftCycleExceptions>(),
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == kShiftCycleException - kSpecialPeriod + 1);
 

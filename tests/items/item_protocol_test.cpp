@@ -11,6 +11,7 @@
 #include "master/group.h"
 #include "master/holiday.h"
 #include "master/leave_type.h"
+#include "master/shift_cycle.h"
 #include "master/shift_type.h"
 #include "master/surcharge_type.h"
 #include "master/working_time_model.h"
@@ -21,16 +22,21 @@
 #include "records/custom_shift.h"
 #include "records/employment_period.h"
 #include "records/fixed_shift.h"
+#include "records/individual_working_time.h"
+#include "records/leave_ban.h"
+#include "records/leave_entitlement.h"
+#include "records/membership.h"
 #include "records/modified_shift.h"
 #include "records/overtime.h"
-#include "users/employee_access.h"
-#include "users/group_access.h"
-#include "records/leave_ban.h"
+#include "records/shift_cycle_element.h"
+#include "records/shift_cycle_exception.h"
 #include "records/shift_requirement.h"
 #include "records/shift_type_restriction.h"
 #include "records/special_period.h"
 #include "records/special_shift_requirement.h"
 #include "records/special_weekday_requirement.h"
+#include "users/employee_access.h"
+#include "users/group_access.h"
 #include "users/user_profile.h"
 #include "users/user_setting.h"
 
@@ -68,6 +74,19 @@ constexpr const char16_t* kSample<CWorkingTimeModel> =
 template <>
 constexpr const char16_t* kSample<CUserSpecification> =
     uR"({"id":4,"collaborator_id":9,"description":"Planner","create_reports":true})";
+template <>
+constexpr const char16_t* kSample<CShiftCycle> =
+    uR"({"id":4,"position":7,"name":"Rota","length":4,"unit":0,"hidden":true})";
+template <>
+constexpr const char16_t* kSample<CShiftCycleElement> =
+    uR"({"id":4,"shift_cycle_id":1,"position":3,"shift_type_id":1,"workplace_id":1})";
+template <>
+constexpr const char16_t* kSample<CShiftCycleAssignment> =
+    uR"({"id":4,"employee_id":1,"shift_cycle_id":1,"start":"2026-01-07","end":"2026-03-31",
+         "start_offset":-2})";
+template <>
+constexpr const char16_t* kSample<CShiftCycleException> =
+    uR"({"id":4,"shift_cycle_assignment_id":1,"date":"2026-02-02","plan_type":3})";
 template <>
 constexpr const char16_t* kSample<CEmploymentPeriod> =
     uR"({"id":4,"employee_id":1,"start":"2026-01-01","end":null,"description":"Nurse"})";
@@ -109,11 +128,25 @@ constexpr const char16_t* kSample<CCustomShift> =
          "color_bar":"00FF80","part_count":3,"end_at_2":"23:15","actual_hours":1.5,
          "no_surcharge":true})";
 
-// Records are read into the collections of employee 1 or group 1, and may refer to leave type 2,
-// shift types 1 and 3 and workplace 5.
+template <>
+constexpr const char16_t* kSample<CMembership> =
+    uR"({"id":4,"employee_id":1,"group_id":1,"start":"2026-01-01","rate":50})";
+template <>
+constexpr const char16_t* kSample<CIndividualWorkingTime> =
+    uR"({"id":4,"employee_id":1,"working_time_model_id":2,"date":"2026-02-01","description":"x"})";
+template <>
+constexpr const char16_t* kSample<CLeaveEntitlement> =
+    uR"({"id":4,"employee_id":1,"leave_type_id":2,"year":2026,"entitlement":30,"in_days":false})";
+
+// Records are read into the collections of employee 1, group 1, shift cycle 1 or shift cycle
+// assignment 1 (held by employee 2, so that employee 1 starts without assignments), and may
+// refer to leave type 2, shift types 1 and 3, workplaces 1 and 5 and working time model 2.
 constexpr const char16_t* kOwners =
-    uR"("employee":{"cu":[{"id":1}]},"group":{"cu":[{"id":1}]},"leave_type":{"cu":[{"id":2}]},
-        "shift_type":{"cu":[{"id":1},{"id":3}]},"workplace":{"cu":[{"id":5}]},)";
+    uR"("employee":{"cu":[{"id":1},{"id":2}]},"group":{"cu":[{"id":1}]},)"
+    uR"("leave_type":{"cu":[{"id":2}]},"shift_type":{"cu":[{"id":1},{"id":3}]},)"
+    uR"("workplace":{"cu":[{"id":1},{"id":5}]},"shift_cycle":{"cu":[{"id":1}]},)"
+    uR"("shift_cycle_assignment":{"cu":[{"id":1,"employee_id":2,"shift_cycle_id":1}]},)"
+    uR"("working_time_model":{"cu":[{"id":2}]},)";
 
 // A new absence names no leave type, which it writes as 0, an id that names none: it gets one
 // to be read back.
@@ -174,6 +207,9 @@ using ItemTypes = ::testing::Types<
     CWorkingTimeModel,
     CUserSpecification,
     CEmploymentPeriod,
+    CMembership,
+    CIndividualWorkingTime,
+    CLeaveEntitlement,
     CBooking,
     COvertime,
     CNote,
@@ -189,7 +225,11 @@ using ItemTypes = ::testing::Types<
     CSpecialWeekdayRequirement,
     CLeaveBan,
     CSpecialPeriod,
-    CShiftTypeRestriction>;
+    CShiftTypeRestriction,
+    CShiftCycle,
+    CShiftCycleElement,
+    CShiftCycleAssignment,
+    CShiftCycleException>;
 // clang-format on
 TYPED_TEST_SUITE(ItemProtocolTest, ItemTypes);
 

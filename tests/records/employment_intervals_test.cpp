@@ -56,17 +56,4 @@ TEST_F(EmploymentIntervalsTest, TouchingPeriodsJoinAndAQueryClipsThem) {
   EXPECT_EQ(Periods()->CountInRange(Day(2026, 3, 10), Day(2026, 3, 31)), 2u);
 }
 
-TEST_F(EmploymentIntervalsTest, APeriodADayApartStaysApartAndAnOpenOneSwallowsLaterOnes) {
-  Load(
-      uR"({"employee": {"cu": [{"id": 1}, {"id": 2}]}, "employment_period": {"cu": [
-      {"id": 1, "employee_id": 1, "start": "2026-03-01", "end": "2026-03-10"},
-      {"id": 2, "employee_id": 1, "start": "2026-03-12", "end": "2026-03-20"},
-      {"id": 3, "employee_id": 2, "start": "2026-02-01", "end": null},
-      {"id": 4, "employee_id": 2, "start": "2026-03-01", "end": "2026-03-31"}]}})");
-  EXPECT_EQ(Intervals(0, 0).size(), 2u);
-  auto* other = data.GetEmployees()->FindById(2)->GetEmploymentPeriods();
-  EXPECT_EQ(other->CountEmploymentIntervals(0, 0), 1u);
-  EXPECT_EQ(other->GetLastEnd(), 0u);
-}
-
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(IndividualWorkingTimeTest, ModelPeriodsRunToTheDayBeforeTheNextDate) {
   EXPECT_EQ(periods[0].start, Day(2026, 1, 1));
   EXPECT_EQ(periods[0].end, Day(2025, 12, 31));
   EXPECT_EQ(periods[1].end, Day(2026, 2, 28));
-  EXPECT_EQ(periods[1].value, reinterpret_cast<uint64_t>(Model(2)));
+  EXPECT_EQ(PeriodItem<velk_data::IWorkingTimeModel>(periods[1]), Model(2));
   EXPECT_EQ(periods[2].end, 0u);
 }
 

@@ -48,8 +48,8 @@ class PlannedShiftTest : public ModelTest {
     modified = employee->Typed<CModifiedShifts>(kModifiedShift);
     custom = employee->Typed<CCustomShifts>(kCustomShift);
   }
-  CFixedShift* Fixed(int32_t id) const { return fixed->Find(id); }
-  CModifiedShift* Modified(int32_t id) const { return modified->Find(id); }
+  CFixedShift* Fixed(int32_t id) const { return fixed->FindId(id); }
+  CModifiedShift* Modified(int32_t id) const { return modified->FindId(id); }
 
   CEmployee* employee = nullptr;
   CFixedShifts* fixed = nullptr;
@@ -161,8 +161,8 @@ TEST_F(PlannedShiftTest, EachKindsPartsAndHoursOnItsDay) {
   velk_data::ICustomShift* visit = custom->GetAt(0);
   EXPECT_TRUE(visit->IsNoSurcharge());
   EXPECT_EQ(Narrow(visit->GetShortName()), "V");
-  EXPECT_EQ(custom->Find(1)->Parts().endAt[0], 690u);
-  EXPECT_EQ(custom->Find(1)->Parts().hours, 2.5);
+  EXPECT_EQ(custom->FindId(1)->Parts().endAt[0], 690u);
+  EXPECT_EQ(custom->FindId(1)->Parts().hours, 2.5);
 }
 
 TEST_F(PlannedShiftTest, StatisticsCountOnlyFixedShiftsOnDaysTheirTypeIsWorked) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tools/gen/cycles_gen.h"
 #include "tools/gen/random.h"
 #include "tools/gen/year_plan.h"
 
@@ -172,15 +173,20 @@ class Generator {
     m_out.Open(u'{');
     Section("user_specification", &Generator::UserSpecifications);
     Section("holiday", &Generator::Holidays);
+    Section("working_time_model", &Generator::WorkingTimeModels);
     Section("workplace", &Generator::Workplaces);
     Section("surcharge_type", &Generator::SurchargeTypes);
     Section("shift_type", &Generator::ShiftTypes);
     Section("leave_type", &Generator::LeaveTypes);
     Section("group", &Generator::Groups);
     Section("employee", &Generator::Employees);
-    if (content == Content::kEverything) {
+    if (content != Content::kMasterData) {
       Section("membership", &Generator::Memberships);
       Section("employment_period", &Generator::EmploymentPeriods);
+      Section("individual_working_time", &Generator::IndividualWorkingTimes);
+      Section("leave_entitlement", &Generator::LeaveEntitlements);
+    }
+    if (content == Content::kEverything) {
       Section("absence", &Generator::Absences);
       Section("fixed_shift", &Generator::FixedShifts);
       Section("modified_shift", &Generator::ModifiedShifts);
@@ -666,49 +672,207 @@ class Generator {
     }
   }
 
+  // What one employee's history looks like; every section that needs it draws the same.
+  // Days count from 2024-01-01; 2025 (days 366 to 730) is the year the data is about.
+  struct History {
+    uint32_t periods = 1;
+    uint32_t start[2] = {};  // 0: employed since before the data begins (written null)
+    uint32_t end[2] = {};    // 0: open
+    uint32_t team = 0, secondTeam = 0;
+    uint32_t transfer = 0;    // the day the employee moves to secondTeam, or 0
+    uint32_t secondFrom = 0;  // the day a second membership at a part rate starts, or 0
+    uint32_t model = 0, nextModel = 0, modelChange = 0;
+  };
+
+  History HistoryOf(uint32_t e) const {
+    Random random(static_cast<uint64_t>(m_seed) * 0x9E3779B97F4A7C15ULL ^
+                  e * 0xD6E8FEB86659FD93ULL);
+    History h;
+    const uint32_t kind = random.Below(100);
+    if (kind < 55) {  // long-standing staff
+      h.start[0] = random.Chance(40) ? 0 : random.Below(300);
+    } else if (kind < 67) {  // joiners during the year
+      h.start[0] = 366 + random.Below(330);
+    } else if (kind < 77) {  // leavers during the year
+      h.start[0] = random.Chance(50) ? 0 : random.Below(200);
+      h.end[0] = 366 + random.Below(360);
+    } else if (kind < 85) {  // left and came back
+      h.periods = 2;
+      h.start[0] = random.Below(100);
+      h.end[0] = 200 + random.Below(150);
+      h.start[1] = h.end[0] + 30 + random.Below(200);
+    } else if (kind < 92) {  // a fixed-term contract extended without a gap
+      h.periods = 2;
+      h.start[0] = random.Below(200);
+      h.end[0] = 365;
+      h.start[1] = 366;
+    } else {  // a fixed-term contract inside the year
+      h.start[0] = 366 + random.Below(100);
+      h.end[0] = h.start[0] + 90 + random.Below(180);
+    }
+    const uint32_t teams = m_sizes.groups > 1 ? m_sizes.groups - 1 : 1;
+    h.team = 2 + (e - 1) % teams;
+    h.secondTeam = 2 + (e - 1 + 1 + random.Below(teams)) % teams;
+    if (random.Chance(15))
+      h.transfer = 366 + random.Below(330);
+    else if (random.Chance(12))
+      h.secondFrom = 366 + random.Below(200);
+    // Models 1 to 3 are by weekday (full time and two part times); most staff work by them.
+    static const uint32_t kModelShares[] = {50, 15, 10, 8, 7, 5, 5};  // percent per model id
+    h.model = PickShare(random, kModelShares);
+    if (random.Chance(25)) {
+      h.nextModel = PickShare(random, kModelShares);
+      h.modelChange = 366 + random.Below(330);
+    }
+    return h;
+  }
+
+  template <size_t N>
+  static uint32_t PickShare(Random& random, const uint32_t (&shares)[N]) {
+    uint32_t roll = random.Below(100);
+    for (uint32_t i = 0; i < N; ++i) {
+      if (roll < shares[i]) return i + 1;
+      roll -= shares[i];
+    }
+    return 1;
+  }
+
+  void OpenDate(const char* key, uint32_t day) {
+    m_out.Key(key);
+    if (day == 0)
+      m_out.Null();
+    else
+      m_out.Date(day);
+  }
+
+  void BeginRecord(int64_t id, uint32_t employee) {
+    BeginItem(id);
+    m_out.Key("employee_id");
+    m_out.Int(employee);
+  }
+
+  void WorkingTimeModels(Random&) {
+    struct Model {
+      const char16_t* name;
+      int basicType;
+      uint32_t dailyHundredths;  // the daily hours, and for type 3 Monday to Friday's
+      uint32_t periodHours;      // weekly, monthly or total hours by type
+    };
+    static const Model kModels[] = {
+        {u"Vollzeit 40 h", 3, 800, 0},          {u"Teilzeit 30 h", 3, 600, 0},
+        {u"Teilzeit 20 h", 3, 400, 0},          {u"Woche 38,5 h", 2, 770, 3850},
+        {u"Monat 160 h", 4, 800, 16000},        {u"Tagesdienst 7,7 h", 1, 770, 0},
+        {u"Jahresarbeitszeit", 5, 800, 160000}, {u"Ohne Soll", 0, 0, 0}};
+    uint32_t id = 0;
+    for (const Model& model : kModels) {
+      BeginItem(++id);
+      m_out.Key("position");
+      m_out.Int(id);
+      m_out.Key("name");
+      m_out.String(model.name);
+      m_out.Key("basic_type");
+      m_out.Int(model.basicType);
+      m_out.Key("daily_hours");
+      m_out.Fixed2(model.dailyHundredths);
+      m_out.Key(model.basicType == 2   ? "weekly_hours"
+                : model.basicType == 4 ? "monthly_hours"
+                                       : "total_hours");
+      m_out.Fixed2(model.periodHours);
+      m_out.Key("workdays");
+      m_out.String(u"11111000");
+      m_out.Key("subtract_holidays");
+      m_out.Bool(true);
+      for (uint32_t day = 0; day < 7; ++day) {
+        m_out.Key((std::string(kDays[day]) + "_hours").c_str());
+        m_out.Fixed2(model.basicType == 3 && day < 5 ? model.dailyHundredths : 0);
+      }
+      m_out.Key("hidden");
+      m_out.Bool(false);
+      EndItem();
+    }
+  }
+
   // Records of every employee; ids run over the whole section.
   void Memberships(Random& random) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      uint32_t count = 1 + random.Chance(20);
-      for (uint32_t i = 0; i < count; ++i) {
-        BeginItem(++id);
-        m_out.Key("employee_id");
-        m_out.Int(e);
+      const History h = HistoryOf(e);
+      auto membership = [&](uint32_t group, uint32_t start, uint32_t end, int rate) {
+        BeginRecord(++id, e);
         m_out.Key("group_id");
-        m_out.Int(1 + (e - 1 + i * 7) % m_sizes.groups);
-        m_out.Key("start");
-        m_out.Date(i * 365);
-        m_out.Key("end");
-        if (i + 1 < count) {
-          m_out.Date(i * 365 + 364);
-        } else {
-          m_out.Null();
-        }
+        m_out.Int(group);
+        OpenDate("start", start);
+        OpenDate("end", end);
         m_out.Key("rate");
-        m_out.Int(random.Chance(70) ? 100 : 50);
+        m_out.Int(rate);
         EndItem();
+      };
+      const int rate = random.Chance(80) ? 100 : 75;
+      if (h.transfer) {
+        membership(h.team, h.start[0], h.transfer - 1, rate);
+        membership(h.secondTeam, h.transfer, 0, rate);
+      } else {
+        membership(h.team, h.start[0], 0, rate);
       }
+      if (h.secondFrom) membership(h.secondTeam, h.secondFrom, 0, 50);
     }
   }
 
   void EmploymentPeriods(Random& random) {
     int64_t id = 0;
     for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
-      BeginItem(++id);
-      m_out.Key("employee_id");
-      m_out.Int(e);
-      m_out.Key("start");
-      m_out.Date(random.Below(200));
-      m_out.Key("end");
-      if (random.Chance(15)) {
-        m_out.Date(400 + random.Below(300));
-      } else {
-        m_out.Null();
+      const History h = HistoryOf(e);
+      for (uint32_t i = 0; i < h.periods; ++i) {
+        BeginRecord(++id, e);
+        OpenDate("start", h.start[i]);
+        OpenDate("end", h.end[i]);
+        m_out.Key("description");
+        m_out.String(h.end[i] && random.Chance(60) ? u"Befristet" : u"");
+        EndItem();
       }
-      m_out.Key("description");
-      m_out.String(random.Chance(20) ? u"Befristet" : u"");
-      EndItem();
+    }
+  }
+
+  void IndividualWorkingTimes(Random&) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      const History h = HistoryOf(e);
+      auto record = [&](uint32_t model, uint32_t date) {
+        BeginRecord(++id, e);
+        m_out.Key("working_time_model_id");
+        m_out.Int(model);
+        OpenDate("date", date);
+        m_out.Key("description");
+        m_out.String(u"");
+        EndItem();
+      };
+      record(h.model, h.start[0]);
+      if (h.modelChange) record(h.nextModel, h.modelChange);
+    }
+  }
+
+  // The entitled leave types (every sixth) for this year and the last.
+  void LeaveEntitlements(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      for (uint32_t type = 6; type <= m_sizes.leaveTypes; type += 6) {
+        for (int year = 2024; year <= 2025; ++year) {
+          if (type > 6 && year == 2024) continue;
+          BeginRecord(++id, e);
+          m_out.Key("leave_type_id");
+          m_out.Int(type);
+          m_out.Key("year");
+          m_out.Int(year);
+          const bool inDays = type == 6;
+          m_out.Key("entitlement");
+          m_out.Int(inDays ? 26 + random.Below(5) : 8 * random.Below(6));
+          m_out.Key("remaining_from_previous_year");
+          m_out.Fixed2(year == 2025 ? random.Below(11) * 50 : 0);
+          m_out.Key("in_days");
+          m_out.Bool(inDays);
+          EndItem();
+        }
+      }
     }
   }
 
@@ -863,9 +1027,15 @@ std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, Messag
   text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 30000 : 1300) +
                65536);
   uint64_t items = Generator(seed, employees, text, filter).Run(content);
+  if (content == Content::kEverything) {
+    const Sizes sizes{};
+    items += AppendShiftCycles(text, seed, {employees, sizes.shiftTypes, sizes.workplaces});
+  }
   if (stats) stats->items = items;
   return text;
 }
+
+std::u16string GeneratedDate(uint32_t day) { return Emitter::DateText(day); }
 
 std::string ToUtf8(const std::u16string& text) {
   std::string out;

@@ -1,7 +1,8 @@
 // velk-gen: writes a generated full-load planning message to a file.
-//   velk-gen [--employees N] [--seed S] [--master-only] [--utf8] OUT
+//   velk-gen [--employees N] [--seed S] [--master-only | --periods] [--utf8] OUT
 // UTF-16 (little-endian, no byte order mark) unless --utf8 is given; --master-only leaves out
-// the employees' records.
+// the employees' records, --periods keeps only their employment periods, memberships,
+// individual working times and leave entitlements.
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
       seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
     } else if (!std::strcmp(argv[i], "--master-only")) {
       content = velk_gen::Content::kMasterData;
+    } else if (!std::strcmp(argv[i], "--periods")) {
+      content = velk_gen::Content::kPeriods;
     } else if (!std::strcmp(argv[i], "--utf8")) {
       utf8 = true;
     } else if (argv[i][0] != '-' && !path) {
@@ -34,7 +37,8 @@ int main(int argc, char** argv) {
   }
   if (!path) {
     std::fprintf(stderr,
-                 "usage: velk-gen [--employees N] [--seed S] [--master-only] [--utf8] OUT\n");
+                 "usage: velk-gen [--employees N] [--seed S] [--master-only | --periods] [--utf8] "
+                 "OUT\n");
     return 2;
   }
   velk_gen::MessageStats stats;
