@@ -1,6 +1,7 @@
 #include "master/employee_statistics.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "master/employee.h"
@@ -48,7 +49,7 @@ double PlannedHours(const velk_data::IShiftType* type, const velk_data::IData* d
 
 double CEmployeeStatistics::ActualHours(uint32_t from, uint32_t to, int32_t planType,
                                         double* worked, double* absent) {
-  const Range key{from, to, planType};
+  const StatKey key{nullptr, from, to, planType};
   const Actual* actual = Cached(m_actual, key);
   if (!actual) {
     const velk_data::IData* data = m_employee->GetData();
@@ -77,7 +78,7 @@ double CEmployeeStatistics::ActualHours(uint32_t from, uint32_t to, int32_t plan
 }
 
 double CEmployeeStatistics::TargetHours(uint32_t from, uint32_t to) {
-  const std::pair<uint32_t, uint32_t> key{from, to};
+  const StatKey key{nullptr, from, to};
   if (const double* hours = Cached(m_target, key)) return *hours;
   double sum = static_cast<const CEmployee*>(m_employee)->ModelTargetHours(from, to);
   if (velk_data::IBookings* bookings = m_employee->GetBookings())
@@ -88,7 +89,7 @@ double CEmployeeStatistics::TargetHours(uint32_t from, uint32_t to) {
 
 uint32_t CEmployeeStatistics::WorkdayCount(int32_t weekday, uint32_t from, uint32_t to,
                                            int32_t planType) {
-  auto cached = m_workdays.find({weekday, from, to, planType});
+  auto cached = m_workdays.find(StatKey{nullptr, from, to, planType, weekday});
   if (cached != m_workdays.end()) return cached->second;
   std::vector<uint32_t> days;
   VisitRecords(m_employee, from, to, planType, kShifts,
@@ -113,12 +114,12 @@ uint32_t CEmployeeStatistics::WorkdayCount(int32_t weekday, uint32_t from, uint3
       if (std::binary_search(days.begin(), days.end(), holiday->GetDate())) ++counts[7];
   }
   for (int32_t w = 0; w < 8; ++w)
-    m_workdays.emplace(std::make_tuple(w, from, to, planType), counts[w]);
+    m_workdays.emplace(StatKey{nullptr, from, to, planType, w}, counts[w]);
   return weekday >= 0 && weekday < 8 ? counts[weekday] : 0;
 }
 
 uint32_t CEmployeeStatistics::CustomShiftCount(uint32_t from, uint32_t to, int32_t planType) {
-  const Range key{from, to, planType};
+  const StatKey key{nullptr, from, to, planType};
   if (const uint32_t* count = Cached(m_customShifts, key)) return *count;
   std::vector<DayRange> ranges;
   EmployedRanges(m_employee, from, to, ranges);
@@ -131,7 +132,7 @@ uint32_t CEmployeeStatistics::CustomShiftCount(uint32_t from, uint32_t to, int32
 
 uint32_t CEmployeeStatistics::ShiftTypeCount(const velk_data::IShiftType* type, uint32_t from,
                                              uint32_t to, int32_t planType) {
-  if (const uint32_t* count = Cached(m_shiftTypes, ItemRange{type, from, to, planType}))
+  if (const uint32_t* count = Cached(m_shiftTypes, StatKey{type, from, to, planType}))
     return *count;
   std::vector<velk_data::IShiftType*> types;
   AllOf(m_employee->GetData()->GetShiftTypes(), types);
@@ -152,7 +153,7 @@ uint32_t CEmployeeStatistics::ShiftTypeCount(const velk_data::IShiftType* type, 
             if (element) count(element->GetShiftType());
           },
           [&](velk_data::IModifiedShift* shift) { count(shift->GetShiftType()); }, IgnoreRest{}});
-  for (const auto& [of, n] : counts) m_shiftTypes.emplace(ItemRange{of, from, to, planType}, n);
+  for (const auto& [of, n] : counts) m_shiftTypes.emplace(StatKey{of, from, to, planType}, n);
   auto it = counts.find(type);
   return it == counts.end() ? 0 : it->second;
 }
@@ -171,15 +172,14 @@ void CEmployeeStatistics::CountAbsences(uint32_t from, uint32_t to, int32_t plan
                         },
                         IgnoreRest{}});
   for (const auto& [type, sum] : sums) {
-    m_absenceHours.emplace(ItemRange{type, from, to, planType}, sum.first);
-    m_absenceDays.emplace(ItemRange{type, from, to, planType}, sum.second);
+    m_absenceHours.emplace(StatKey{type, from, to, planType}, sum.first);
+    m_absenceDays.emplace(StatKey{type, from, to, planType}, sum.second);
   }
 }
 
-double CEmployeeStatistics::AbsenceSum(std::map<ItemRange, double>& cache,
-                                       const velk_data::ILeaveType* type, uint32_t from,
-                                       uint32_t to, int32_t planType) {
-  const ItemRange key{type, from, to, planType};
+double CEmployeeStatistics::AbsenceSum(Cache<double>& cache, const velk_data::ILeaveType* type,
+                                       uint32_t from, uint32_t to, int32_t planType) {
+  const StatKey key{type, from, to, planType};
   const double* sum = Cached(cache, key);
   if (!sum) {
     CountAbsences(from, to, planType);
@@ -189,7 +189,7 @@ double CEmployeeStatistics::AbsenceSum(std::map<ItemRange, double>& cache,
 }
 
 double CEmployeeStatistics::OvertimeBalance(uint32_t from, uint32_t to, int32_t planType) {
-  const Range key{from, to, planType};
+  const StatKey key{nullptr, from, to, planType};
   if (const double* balance = Cached(m_overtime, key)) return *balance;
   double balance = 0.0;
   if (velk_data::IOvertimes* overtimes = m_employee->GetOvertimes()) {
@@ -208,9 +208,8 @@ double CEmployeeStatistics::OvertimeBalance(uint32_t from, uint32_t to, int32_t 
 uint32_t CEmployeeStatistics::SurchargeMinutes(const velk_data::ISurchargeType* type, uint32_t from,
                                                uint32_t to, int32_t planType,
                                                bool halfHolidayAsWhole) {
-  using Key = std::tuple<const void*, uint32_t, uint32_t, int32_t, bool>;
   if (const uint32_t* minutes =
-          Cached(m_surcharge, Key{type, from, to, planType, halfHolidayAsWhole}))
+          Cached(m_surcharge, StatKey{type, from, to, planType, halfHolidayAsWhole}))
     return *minutes;
   std::vector<velk_data::ISurchargeType*> types;
   AllOf(m_employee->GetData()->GetSurchargeTypes(), types);
@@ -232,7 +231,7 @@ uint32_t CEmployeeStatistics::SurchargeMinutes(const velk_data::ISurchargeType* 
   }
   uint32_t result = 0;
   for (size_t t = 0; t < types.size(); ++t) {
-    m_surcharge.emplace(Key{types[t], from, to, planType, halfHolidayAsWhole}, sums[t]);
+    m_surcharge.emplace(StatKey{types[t], from, to, planType, halfHolidayAsWhole}, sums[t]);
     if (types[t] == type) result = sums[t];
   }
   return result;
