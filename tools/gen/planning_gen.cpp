@@ -93,6 +93,13 @@ class Emitter {
         m_text.push_back(c);
       } else if (c == u'\n') {
         m_text.append(u"\\n");
+      } else if (c < 0x20) {
+        // Other control characters (a tab in a note) are escaped too: raw, a strict parser
+        // rejects the text.
+        static const char16_t kHex[] = u"0123456789ABCDEF";
+        m_text.append(u"\\u00");
+        m_text.push_back(kHex[c >> 4]);
+        m_text.push_back(kHex[c & 0xF]);
       } else {
         m_text.push_back(c);
       }
