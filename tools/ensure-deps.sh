@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs when one is missing (as root), or says exactly
-# what to install. Usage: tools/ensure-deps.sh [bench|fuzz]...
+# what to install. Usage: tools/ensure-deps.sh [bench|fuzz|browser]...
 set -euo pipefail
 need=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libicu-dev libcli11-dev)
 for extra in "$@"; do
   case "$extra" in
     bench) need+=(libbenchmark-dev rapidjson-dev) ;;
     fuzz) need+=(clang libclang-rt-dev) ;;
+    browser) need+=(chromium python3) ;;  # the rendered check of velk's HTML roster
   esac
 done
 missing=()
