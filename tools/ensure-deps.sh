@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs when one is missing (as root), or says exactly
-# what to install. Usage: tools/ensure-deps.sh [bench|fuzz|windows]...
+# what to install. Usage: tools/ensure-deps.sh [bench|fuzz|browser|windows]...
 set -euo pipefail
 need=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libicu-dev libcli11-dev)
 # Installed without their recommends: Wine would otherwise bring fonts, sound and 32-bit
@@ -10,6 +10,7 @@ for extra in "$@"; do
   case "$extra" in
     bench) need+=(libbenchmark-dev rapidjson-dev) ;;
     fuzz) need+=(clang libclang-rt-dev) ;;
+    browser) need+=(chromium python3) ;;  # the rendered check of velk's HTML roster
     # The MinGW-w64 cross compilers and Wine to run what they build; the Windows tests compile
     # GoogleTest from the sources libgtest-dev brings (googletest).
     windows) lean+=(g++-mingw-w64-x86-64-posix wine wine64) ;;

@@ -1,5 +1,5 @@
-// Dates on velk's command line: YYYY-MM-DD to day numbers and back, and the option that
-// turns a date that does not read into a usage error.
+// Dates on velk's command line: YYYY-MM-DD and YYYY-MM to day numbers and back, and the
+// option that turns a date that does not read into a usage error.
 #include <gtest/gtest.h>
 #include <CLI/CLI.hpp>
 
@@ -51,6 +51,18 @@ TEST(VelkDates, DateOptionStoresTheDayOrFailsAsUsage) {
   CLI::App bad;
   AddDateOption(&bad, "--from", &from, "first day");
   EXPECT_THROW(bad.parse(std::vector<std::string>{"2026-02-30", "--from"}), CLI::ValidationError);
+}
+
+TEST(VelkDates, AMonthIsItsFirstToItsLastDay) {
+  uint32_t first = 0, last = 0;
+  ASSERT_TRUE(ParseMonth("2024-02", &first, &last));
+  EXPECT_EQ(FormatDate(first), "2024-02-01");
+  EXPECT_EQ(FormatDate(last), "2024-02-29");
+  ASSERT_TRUE(ParseMonth("2026-12", &first, &last));
+  EXPECT_EQ(last - first, 30u);
+  EXPECT_EQ(Weekday(first), 1);  // a Tuesday
+  for (const char* text : {"2026-13", "2026-00", "0000-05", "2026-1", "2026-12-01", "202612"})
+    EXPECT_FALSE(ParseMonth(text, &first, &last)) << text;
 }
 
 }  // namespace

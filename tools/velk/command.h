@@ -21,6 +21,11 @@ struct Command {
 
 Command AddValidate(CLI::App& velk);
 Command AddSummary(CLI::App& velk);
+Command AddRoster(CLI::App& velk);
+Command AddHours(CLI::App& velk);
+Command AddLeave(CLI::App& velk);
+Command AddStaffing(CLI::App& velk);
+Command AddHtml(CLI::App& velk);
 
 }  // namespace velk_cli
 

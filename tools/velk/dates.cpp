@@ -1,6 +1,7 @@
 #include "tools/velk/dates.h"
 
 #include <cstdio>
+#include <string>
 
 namespace velk_cli {
 
@@ -43,6 +44,17 @@ bool ParseDate(std::string_view text, uint32_t* day) {
   *day = DayNumber(year, month, dayOfMonth);
   return true;
 }
+
+bool ParseMonth(std::string_view text, uint32_t* first, uint32_t* last) {
+  if (text.size() != 7 || text[4] != '-') return false;
+  const int year = Digits(text, 0, 4), month = Digits(text, 5, 2);
+  if (year < 1 || month < 1 || month > 12) return false;
+  *first = DayNumber(year, month, 1);
+  *last = DayNumber(year, month, DaysInMonth(year, month));
+  return true;
+}
+
+int YearOf(uint32_t day) { return std::stoi(FormatDate(day).substr(0, 4)); }
 
 std::string FormatDate(uint32_t day) {
   // The inverse of DayNumber, in the same March-based counting.

@@ -3,6 +3,11 @@
 //
 //   velk validate FILE [--sorted]   does it load; items per type and the load time
 //   velk summary FILE               counts, the group tree and the employees
+//   velk roster FILE --group ID --from D --to D      the group's employees by day
+//   velk hours FILE --from D --to D [--group ID]     target, actual, difference, overtime
+//   velk leave FILE --year Y [--group ID]            entitled, carried, taken, remaining
+//   velk staffing FILE --group ID --from D --to D    required, planned and available
+//   velk html FILE --group ID --month YYYY-MM        the month's roster as an HTML page
 //
 // FILE is UTF-8, or UTF-16 with or without a byte order mark. Dates are YYYY-MM-DD. A new
 // subcommand is a cmd_*.cpp with its Add function declared in command.h and listed below.
@@ -21,7 +26,9 @@ int main(int argc, char** argv) {
   velk.footer(
       "FILE is UTF-8, or UTF-16 with or without a byte order mark; dates are YYYY-MM-DD.\n"
       "Exit status: 0 done, 1 the data did not load or answer, 2 a usage error.");
-  const std::vector<Command> commands = {AddValidate(velk), AddSummary(velk)};
+  const std::vector<Command> commands = {AddValidate(velk), AddSummary(velk), AddRoster(velk),
+                                         AddHours(velk),    AddLeave(velk),   AddStaffing(velk),
+                                         AddHtml(velk)};
   try {
     velk.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

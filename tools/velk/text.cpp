@@ -65,4 +65,65 @@ bool AppendUtf8(std::string_view bytes, std::u16string& out, size_t* bad) {
   return true;
 }
 
+namespace {
+
+int CodePointWidth(uint32_t c) {
+  if ((c >= 0x0300 && c <= 0x036F) || (c >= 0x200B && c <= 0x200F) || c == 0xFE0F) return 0;
+  const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+                    (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                    (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                    (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1FAFF) ||
+                    (c >= 0x20000 && c <= 0x3FFFD);
+  return wide ? 2 : 1;
+}
+
+}  // namespace
+
+size_t DisplayWidth(std::string_view utf8) {
+  size_t width = 0;
+  for (size_t i = 0; i < utf8.size();) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    uint32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (size_t j = 1; j < length && i + j < utf8.size(); ++j)
+      c = c << 6 | (static_cast<unsigned char>(utf8[i + j]) & 0x3F);
+    width += CodePointWidth(c);
+    i += length;
+  }
+  return width;
+}
+
+std::string Pad(const std::string& utf8, size_t width, bool right) {
+  const size_t used = DisplayWidth(utf8);
+  const std::string fill(used < width ? width - used : 0, ' ');
+  return right ? fill + utf8 : utf8 + fill;
+}
+
+std::string HtmlEscape(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (char c : utf8) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace velk_cli
