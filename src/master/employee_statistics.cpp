@@ -151,34 +151,43 @@ uint32_t CEmployeeStatistics::ShiftTypeCount(const velk_data::IShiftType* type, 
   return it == counts.end() ? 0 : it->second;
 }
 
-void CEmployeeStatistics::CountAbsences(uint32_t from, uint32_t to, int32_t planType) {
+const CEmployeeStatistics::AbsenceSums& CEmployeeStatistics::Absences(uint32_t from, uint32_t to,
+                                                                      int32_t planType) {
+  const StatKey key{nullptr, from, to, planType};
+  if (const uint32_t* index = m_absenceIndex.Find(key)) return m_absences[*index];
+  // Every leave type's sums at once, in collection order: a table of all leave types costs
+  // one pass over the absences, and its lookups stay within one small block.
   std::vector<velk_data::ILeaveType*> types;
   AllOf(m_employee->GetData()->GetLeaveTypes(), types);
-  std::map<const void*, std::pair<double, double>> sums;  // hours, days
-  for (velk_data::ILeaveType* each : types) sums[each] = {0.0, 0.0};
+  AbsenceSums sums;
+  for (velk_data::ILeaveType* type : types) sums.push_back({type, 0.0, 0.0});
   VisitRecords(m_employee, from, to, planType, kAbsences,
                Overload{[&](velk_data::IAbsence* absence) {
-                          auto it = sums.find(absence->GetLeaveType());
-                          if (it == sums.end()) return;
-                          it->second.first += absence->GetHours();
-                          it->second.second += absence->GetDays();
+                          for (AbsenceSum& sum : sums) {
+                            if (sum.type != absence->GetLeaveType()) continue;
+                            sum.hours += absence->GetHours();
+                            sum.days += absence->GetDays();
+                            return;
+                          }
                         },
                         IgnoreRest{}});
-  for (const auto& [type, sum] : sums) {
-    m_absenceHours.Put(StatKey{type, from, to, planType}, sum.first);
-    m_absenceDays.Put(StatKey{type, from, to, planType}, sum.second);
-  }
+  m_absences.push_back(std::move(sums));
+  m_absenceIndex.Put(key, static_cast<uint32_t>(m_absences.size() - 1));
+  return m_absences.back();
 }
 
-double CEmployeeStatistics::AbsenceSum(Cache<double>& cache, const velk_data::ILeaveType* type,
-                                       uint32_t from, uint32_t to, int32_t planType) {
-  const StatKey key{type, from, to, planType};
-  const double* sum = cache.Find(key);
-  if (!sum) {
-    CountAbsences(from, to, planType);
-    sum = cache.Find(key);
-  }
-  return sum ? *sum : 0.0;
+double CEmployeeStatistics::AbsenceHours(const velk_data::ILeaveType* type, uint32_t from,
+                                         uint32_t to, int32_t planType) {
+  for (const AbsenceSum& sum : Absences(from, to, planType))
+    if (sum.type == type) return sum.hours;
+  return 0.0;
+}
+
+double CEmployeeStatistics::AbsenceDays(const velk_data::ILeaveType* type, uint32_t from,
+                                        uint32_t to, int32_t planType) {
+  for (const AbsenceSum& sum : Absences(from, to, planType))
+    if (sum.type == type) return sum.days;
+  return 0.0;
 }
 
 double CEmployeeStatistics::OvertimeBalance(uint32_t from, uint32_t to, int32_t planType) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "master/stat_cache.h"
 
@@ -25,13 +26,9 @@ class CEmployeeStatistics {
   uint32_t ShiftTypeCount(const velk_data::IShiftType* type, uint32_t from, uint32_t to,
                           int32_t planType);
   double AbsenceHours(const velk_data::ILeaveType* type, uint32_t from, uint32_t to,
-                      int32_t planType) {
-    return AbsenceSum(m_absenceHours, type, from, to, planType);
-  }
+                      int32_t planType);
   double AbsenceDays(const velk_data::ILeaveType* type, uint32_t from, uint32_t to,
-                     int32_t planType) {
-    return AbsenceSum(m_absenceDays, type, from, to, planType);
-  }
+                     int32_t planType);
   double OvertimeBalance(uint32_t from, uint32_t to, int32_t planType);
   uint32_t SurchargeMinutes(const velk_data::ISurchargeType* type, uint32_t from, uint32_t to,
                             int32_t planType, bool halfHolidayAsWhole);
@@ -40,10 +37,13 @@ class CEmployeeStatistics {
   struct Actual {
     double worked, absent, total;
   };
-  // Fills both absence caches for every leave type.
-  void CountAbsences(uint32_t from, uint32_t to, int32_t planType);
-  double AbsenceSum(Cache<double>& cache, const velk_data::ILeaveType* type, uint32_t from,
-                    uint32_t to, int32_t planType);
+  struct AbsenceSum {
+    const void* type;
+    double hours, days;
+  };
+  using AbsenceSums = std::vector<AbsenceSum>;
+  // The absence hours and days of every leave type over a range, computed once.
+  const AbsenceSums& Absences(uint32_t from, uint32_t to, int32_t planType);
 
   const velk_data::IEmployee* m_employee;
   Cache<Actual> m_actual;
@@ -51,8 +51,8 @@ class CEmployeeStatistics {
   Cache<uint32_t> m_workdays;
   Cache<uint32_t> m_customShifts;
   Cache<uint32_t> m_shiftTypes;
-  Cache<double> m_absenceHours;
-  Cache<double> m_absenceDays;
+  Cache<uint32_t> m_absenceIndex;  // into m_absences
+  std::vector<AbsenceSums> m_absences;
   Cache<double> m_overtime;
   Cache<uint32_t> m_surcharge;
 };

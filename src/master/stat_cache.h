@@ -35,7 +35,7 @@ class CStatCache {
   }
   // Stores the answer of key unless one is stored; returns the stored one.
   const V& Put(const StatKey& key, const V& value) {
-    if ((m_size + 1) * 8 > m_slots.size() * 7) Grow();
+    if ((m_size + 1) * 4 > m_slots.size() * 3) Grow();
     for (size_t i = Hash(key) & Mask();; i = (i + 1) & Mask()) {
       Slot& slot = m_slots[i];
       if (slot.key == key) return slot.value;
