@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 100000
 export GLIBC_TUNABLES ?= glibc.malloc.hugetlb=1
 
-.PHONY: all demo test check bench format clean
+.PHONY: all demo test check bench windows windows-check format clean
 
 all: test
 
@@ -37,6 +37,33 @@ check:
 	@cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@tools/run-fuzz.sh build/fuzz/fuzz $(FUZZ_RUNS)
+	@if command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
+	  $(MAKE) --no-print-directory windows-check VELK_LINUX_PRESET=asan; \
+	else echo "No MinGW-w64 or Wine: Windows checks skipped (tools/ensure-deps.sh windows)"; fi
+
+# Data.dll, velk.exe and the tests for 64-bit Windows, cross-built with MinGW-w64 into
+# build/windows/bin.
+windows:
+	@tools/ensure-deps.sh windows
+	@cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS)
+
+# The Windows build under Wine (no display needed; its prefix is build/wine): the tests, then
+# velk.exe must print exactly what the Linux velk (of VELK_LINUX_PRESET) prints, line ends aside.
+VELK_LINUX_PRESET ?= dev
+VELK_LINUX = build/$(VELK_LINUX_PRESET)/tools/velk/velk
+VELK_RUNS ?= "validate examples/ward.json" "summary examples/ward.json"
+windows-check: windows
+	cd build/windows && ctest --output-on-failure -j $(JOBS)
+	@cmake --preset $(VELK_LINUX_PRESET) >/dev/null
+	@cmake --build --preset $(VELK_LINUX_PRESET) --target velk >/dev/null
+	@for args in $(VELK_RUNS); do \
+	  $(VELK_LINUX) $$args | sed -E 's/in [0-9.]+ ms/in - ms/' > build/windows/velk-linux.txt; \
+	  cmake/wine-run.sh build/windows/bin/velk.exe $$args | tr -d '\r' \
+	    | sed -E 's/in [0-9.]+ ms/in - ms/' > build/windows/velk-wine.txt; \
+	  diff -u build/windows/velk-linux.txt build/windows/velk-wine.txt || exit 1; \
+	  echo "velk.exe $$args under Wine prints what $(VELK_LINUX) prints (load time aside)"; \
+	done
 
 bench:
 	@tools/ensure-deps.sh bench

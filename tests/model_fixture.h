@@ -8,6 +8,7 @@
 
 #include "data/data.h"
 #include "json/text_convert.h"
+#include "platform/code_page.h"
 
 class ModelTest : public ::testing::Test {
  protected:
@@ -22,7 +23,7 @@ class ModelTest : public ::testing::Test {
     return log;
   }
   std::string Error() const {
-    return velk_json::ToNarrow(data.GetErrorText(), 0) + " (" +
+    return velk_json::ToNarrow(data.GetErrorText(), velk_platform::kUtf8CodePage) + " (" +
            std::to_string(data.GetErrorCode()) + ")";
   }
 
@@ -33,5 +34,7 @@ class ModelTest : public ::testing::Test {
   std::vector<std::unique_ptr<velk_data::ITransactionLog, LogDeleter>> logs;
 };
 
-// Narrow text of a model string, for readable assertions.
-inline std::string Narrow(const char16_t* text) { return velk_json::ToNarrow(text, 0); }
+// Narrow text of a model string, for readable assertions: UTF-8 on every platform.
+inline std::string Narrow(const char16_t* text) {
+  return velk_json::ToNarrow(text, velk_platform::kUtf8CodePage);
+}

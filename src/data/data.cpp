@@ -199,7 +199,7 @@ CItemsBase* CData::RecordsOfOwner(int32_t typeCode, int32_t ownerId) const {
     // The first assignment with the id in employee order.
     for (CEmployee* employee : m_employees->Items()) {
       const CShiftCycleAssignments* assignments = AssignmentsOf(*employee);
-      if (CShiftCycleAssignment* assignment = assignments ? assignments->Find(ownerId) : nullptr)
+      if (CShiftCycleAssignment* assignment = assignments ? assignments->FindId(ownerId) : nullptr)
         return assignment->Records(typeCode);
     }
   }

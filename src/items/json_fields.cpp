@@ -77,26 +77,25 @@ void CJsonReader::Time(const char16_t* key, uint32_t& field) {
   field = static_cast<uint32_t>(velk_date_time::ReadTime(m_json, key, static_cast<int32_t>(field)));
 }
 
-bool CJsonReader::RefId(const char16_t* key, RefRead rule, int32_t& id) const {
+CJsonReader::RefAction CJsonReader::RefId(const char16_t* key, RefRead rule, int32_t& id) const {
+  // One search of the object: records read references by the million.
+  const velk_json::CJSONValue* member = m_json.Find(key);
   switch (rule) {
     case RefRead::kPositive:
-      id = m_json.GetInt(key, 0);
-      return id > 0;
+      id = CJSONObject::IntOf(member, 0);
+      return id > 0 ? RefAction::kLookUp : RefAction::kKeep;
     case RefRead::kNonNegative:
-      id = m_json.GetInt(key, -1);
-      return id >= 0;
+      id = CJSONObject::IntOf(member, -1);
+      return id >= 0 ? RefAction::kLookUp : RefAction::kKeep;
     case RefRead::kPresent:
     case RefRead::kNullable:
-      if (!m_json.Find(key)) return false;
-      id = m_json.GetInt(key, 0);
-      return true;
+      if (!member) return RefAction::kKeep;
+      if (rule == RefRead::kNullable && member->GetType() == JSONType::Null)
+        return RefAction::kClear;
+      id = CJSONObject::IntOf(member, 0);
+      return RefAction::kLookUp;
   }
-  return false;
-}
-
-bool CJsonReader::IsNull(const char16_t* key) const {
-  const velk_json::CJSONValue* member = m_json.Find(key);
-  return member && member->GetType() == JSONType::Null;
+  return RefAction::kKeep;
 }
 
 void CJsonReader::Unknown(const char16_t* message) { ThrowModelError(message, kErrorInvalidId); }

@@ -62,19 +62,24 @@ class CJsonReader {
   void Ref(const char16_t* key, T*& field, Collection* (CData::*collection)() const, RefRead rule,
            RefWrite /*write*/, const char16_t* unknown) {
     int32_t id = 0;
-    if (rule == RefRead::kNullable && IsNull(key)) {
-      field = nullptr;
-      return;
+    switch (RefId(key, rule, id)) {
+      case RefAction::kKeep:
+        return;
+      case RefAction::kClear:
+        field = nullptr;
+        return;
+      case RefAction::kLookUp:
+        break;
     }
-    if (!RefId(key, rule, id)) return;
     auto* item = (Root()->*collection)()->FindItem(id);
     if (!item) Unknown(unknown);
     field = static_cast<T*>(item);
   }
 
  private:
-  bool RefId(const char16_t* key, RefRead rule, int32_t& id) const;
-  bool IsNull(const char16_t* key) const;
+  enum class RefAction { kKeep, kClear, kLookUp };
+  // What the member of a reference asks for, by the rule; the id to look up.
+  RefAction RefId(const char16_t* key, RefRead rule, int32_t& id) const;
   [[noreturn]] static void Unknown(const char16_t* message);
   CData* Root() const;
 

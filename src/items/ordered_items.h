@@ -14,6 +14,7 @@
 #include "items/id_index.h"
 #include "items/items_base.h"
 #include "json/json_value.h"
+#include "json/node_pool.h"
 
 // Orders items by SortKey(); also compares items with bare keys for lookups.
 template <class Item>
@@ -25,6 +26,26 @@ struct SortKeyLess {
   bool operator()(const Key& a, const Item* b) const { return a < b->SortKey(); }
 };
 
+// The set's nodes come from the JSON values' pool of small blocks, as the items do (see
+// CItemBase).
+template <class T>
+struct PoolAllocator {
+  using value_type = T;
+  PoolAllocator() = default;
+  template <class U>
+  PoolAllocator(const PoolAllocator<U>&) {}
+  T* allocate(size_t n) { return static_cast<T*>(velk_json::AllocateNode(n * sizeof(T))); }
+  void deallocate(T* p, size_t n) { velk_json::FreeNode(p, n * sizeof(T)); }
+  template <class U>
+  bool operator==(const PoolAllocator<U>&) const {
+    return true;
+  }
+  template <class U>
+  bool operator!=(const PoolAllocator<U>&) const {
+    return false;
+  }
+};
+
 template <class Derived, class Interface, class Item, class Owner = void>
 class COrderedItems : public Interface, public CItemsBase {
  public:
@@ -33,7 +54,7 @@ class COrderedItems : public Interface, public CItemsBase {
   using OwnerType = Owner;
   using Less = SortKeyLess<Item>;
   using Key = typename Less::Key;
-  using Set = std::multiset<Item*, Less>;
+  using Set = std::multiset<Item*, Less, PoolAllocator<Item*>>;
   // Only the holiday collection rejects ids above every loaded id without a search.
   static constexpr bool kFindChecksMaxId = false;
 
@@ -51,7 +72,7 @@ class COrderedItems : public Interface, public CItemsBase {
     if (index >= m_items.size()) return nullptr;
     return *std::next(m_items.begin(), index);
   }
-  ItemInterface* FindById(int32_t id) const override { return Find(id); }
+  ItemInterface* FindById(int32_t id) const override { return FindId(id); }
   Owner* OwnerItem() const { return m_owner; }
 
   void Clear() override {
@@ -76,7 +97,7 @@ class COrderedItems : public Interface, public CItemsBase {
     m_index.Invalidate();
     delete item;
   }
-  CItemBase* FindItem(int32_t id) override { return Find(id); }
+  CItemBase* FindItem(int32_t id) override { return FindId(id); }
 
   // Removes and destroys every item that references target: the cascade when a master item
   // that records refer to goes.
@@ -108,7 +129,8 @@ class COrderedItems : public Interface, public CItemsBase {
   }
 
   const Set& Items() const { return m_items; }
-  Item* Find(int32_t id) const {
+  // Not named Find: the user settings' interface has a Find by key, which this would hide.
+  Item* FindId(int32_t id) const {
     if (Derived::kFindChecksMaxId && id > m_maxId) return nullptr;
     return m_index.Find(m_items, id);
   }

@@ -223,7 +223,10 @@ CJSONObject::Member CJSONObject::GetAt(size_t index) const {
 }
 
 int32_t CJSONObject::GetInt(std::u16string_view name, int32_t def) const {
-  const CJSONValue* value = Find(name);
+  return IntOf(Find(name), def);
+}
+
+int32_t CJSONObject::IntOf(const CJSONValue* value, int32_t def) {
   if (!value) return def;
   switch (value->GetType()) {
     case JSONType::Number:

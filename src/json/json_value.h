@@ -170,6 +170,8 @@ class CJSONObject final : public CJSONValue {
   // Number: truncated toward zero (outside int32 or NaN: INT32_MIN); Boolean: 1 or 0;
   // String: its leading decimal integer (blanks and sign allowed, 0 when none).
   int32_t GetInt(std::u16string_view name, int32_t def) const;
+  // GetInt of a member already found (null: def).
+  static int32_t IntOf(const CJSONValue* value, int32_t def);
   // Number: the value; String: converted like std::stod (throws std::invalid_argument
   // "invalid stod argument" or std::out_of_range "stod argument out of range").
   double GetDouble(std::u16string_view name, double def) const;

@@ -1,23 +1,17 @@
 #include "json/text_number.h"
 
-#include <locale.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/c_number.h"
+
 namespace velk_json {
 namespace {
 
 bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
-
-// The "C" locale, so that '.' is the decimal point whatever the host has set.
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  return locale;
-}
 
 }  // namespace
 
@@ -49,7 +43,7 @@ double TextToDouble(std::u16string_view text) {
   std::string narrow(text.begin() + i, text.begin() + end);
   char* stop = nullptr;
   errno = 0;
-  double value = strtod_l(narrow.c_str(), &stop, CLocale());
+  double value = velk_platform::ParseDoubleC(narrow.c_str(), &stop);
   if (stop == narrow.c_str()) throw std::invalid_argument("invalid stod argument");
   if (errno == ERANGE) throw std::out_of_range("stod argument out of range");
   return value;
@@ -72,9 +66,7 @@ void AppendNumber(double value, std::u16string& out) {
   }
   // "%f" of the largest double has 309 integer digits.
   char buffer[400];
-  locale_t previous = uselocale(CLocale());
-  int length = std::snprintf(buffer, sizeof buffer, "%f", value);
-  uselocale(previous);
+  int length = velk_platform::FormatFixedC(buffer, sizeof buffer, value);
   while (length > 0 && buffer[length - 1] == '0') --length;
   if (length > 0 && buffer[length - 1] == '.') --length;
   out.append(buffer, buffer + length);

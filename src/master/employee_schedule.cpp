@@ -79,10 +79,16 @@ int32_t DayIndex(const velk_data::IData* data, uint32_t date) {
 void CycleShifts(velk_data::IShiftCycleAssignment* assignment, uint32_t start, uint32_t end,
                  int32_t planType, std::vector<uint32_t>& dates,
                  std::vector<velk_data::IShiftCycleElement*>& elements) {
-  const uint32_t count = assignment->CountShifts(start, end, planType, false);
+  // A cycle puts at most one shift on a day: a closed range needs no count first.
+  const uint32_t room = end != 0 && end >= start
+                            ? end - start + 1
+                            : assignment->CountShifts(start, end, planType, false);
+  dates.resize(room);
+  elements.resize(room);
+  const uint32_t count =
+      room ? assignment->GetShifts(dates.data(), elements.data(), start, end, planType, false) : 0;
   dates.resize(count);
   elements.resize(count);
-  if (count) assignment->GetShifts(dates.data(), elements.data(), start, end, planType, false);
 }
 
 void Assignments(const velk_data::IEmployee* employee,

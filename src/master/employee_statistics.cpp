@@ -1,6 +1,7 @@
 #include "master/employee_statistics.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "master/employee.h"
@@ -30,12 +31,6 @@ void AllOf(const Items* items, std::vector<Item*>& out) {
   if (!out.empty()) items->GetAll(out.data());
 }
 
-template <class Map, class Key>
-const typename Map::mapped_type* Cached(const Map& map, const Key& key) {
-  auto it = map.find(key);
-  return it == map.end() ? nullptr : &it->second;
-}
-
 // The hours a shift type plans on a date: those of the day index when it has a part then.
 double PlannedHours(const velk_data::IShiftType* type, const velk_data::IData* data,
                     uint32_t date) {
@@ -48,8 +43,8 @@ double PlannedHours(const velk_data::IShiftType* type, const velk_data::IData* d
 
 double CEmployeeStatistics::ActualHours(uint32_t from, uint32_t to, int32_t planType,
                                         double* worked, double* absent) {
-  const Range key{from, to, planType};
-  const Actual* actual = Cached(m_actual, key);
+  const StatKey key{nullptr, from, to, planType};
+  const Actual* actual = m_actual.Find(key);
   if (!actual) {
     const velk_data::IData* data = m_employee->GetData();
     Actual sums{0.0, 0.0, 0.0};
@@ -69,7 +64,7 @@ double CEmployeeStatistics::ActualHours(uint32_t from, uint32_t to, int32_t plan
     velk_data::IBookings* bookings = m_employee->GetBookings();
     const double booked = bookings ? bookings->SumValues(from, to, 0) : 0.0;
     sums.total = sums.absent + sums.worked + booked;
-    actual = &m_actual.emplace(key, sums).first->second;
+    actual = &m_actual.Put(key, sums);
   }
   if (worked) *worked = actual->worked;
   if (absent) *absent = actual->absent;
@@ -77,19 +72,19 @@ double CEmployeeStatistics::ActualHours(uint32_t from, uint32_t to, int32_t plan
 }
 
 double CEmployeeStatistics::TargetHours(uint32_t from, uint32_t to) {
-  const std::pair<uint32_t, uint32_t> key{from, to};
-  if (const double* hours = Cached(m_target, key)) return *hours;
+  const StatKey key{nullptr, from, to};
+  if (const double* hours = m_target.Find(key)) return *hours;
   double sum = static_cast<const CEmployee*>(m_employee)->ModelTargetHours(from, to);
   if (velk_data::IBookings* bookings = m_employee->GetBookings())
     sum += bookings->SumValues(from, to, 1);
-  m_target.emplace(key, sum);
+  m_target.Put(key, sum);
   return sum;
 }
 
 uint32_t CEmployeeStatistics::WorkdayCount(int32_t weekday, uint32_t from, uint32_t to,
                                            int32_t planType) {
-  auto cached = m_workdays.find({weekday, from, to, planType});
-  if (cached != m_workdays.end()) return cached->second;
+  if (const uint32_t* count = m_workdays.Find(StatKey{nullptr, from, to, planType, weekday}))
+    return *count;
   std::vector<uint32_t> days;
   VisitRecords(m_employee, from, to, planType, kShifts,
                Overload{[&](velk_data::IFixedShift* shift) {
@@ -113,26 +108,25 @@ uint32_t CEmployeeStatistics::WorkdayCount(int32_t weekday, uint32_t from, uint3
       if (std::binary_search(days.begin(), days.end(), holiday->GetDate())) ++counts[7];
   }
   for (int32_t w = 0; w < 8; ++w)
-    m_workdays.emplace(std::make_tuple(w, from, to, planType), counts[w]);
+    m_workdays.Put(StatKey{nullptr, from, to, planType, w}, counts[w]);
   return weekday >= 0 && weekday < 8 ? counts[weekday] : 0;
 }
 
 uint32_t CEmployeeStatistics::CustomShiftCount(uint32_t from, uint32_t to, int32_t planType) {
-  const Range key{from, to, planType};
-  if (const uint32_t* count = Cached(m_customShifts, key)) return *count;
+  const StatKey key{nullptr, from, to, planType};
+  if (const uint32_t* count = m_customShifts.Find(key)) return *count;
   std::vector<DayRange> ranges;
   EmployedRanges(m_employee, from, to, ranges);
   uint32_t count = 0;
   if (velk_data::ICustomShifts* custom = m_employee->GetCustomShifts())
     for (const DayRange& r : ranges) count += custom->CountInRange(r.start, r.end, planType);
-  m_customShifts.emplace(key, count);
+  m_customShifts.Put(key, count);
   return count;
 }
 
 uint32_t CEmployeeStatistics::ShiftTypeCount(const velk_data::IShiftType* type, uint32_t from,
                                              uint32_t to, int32_t planType) {
-  if (const uint32_t* count = Cached(m_shiftTypes, ItemRange{type, from, to, planType}))
-    return *count;
+  if (const uint32_t* count = m_shiftTypes.Find(StatKey{type, from, to, planType})) return *count;
   std::vector<velk_data::IShiftType*> types;
   AllOf(m_employee->GetData()->GetShiftTypes(), types);
   std::map<const void*, uint32_t> counts;
@@ -152,7 +146,7 @@ uint32_t CEmployeeStatistics::ShiftTypeCount(const velk_data::IShiftType* type, 
             if (element) count(element->GetShiftType());
           },
           [&](velk_data::IModifiedShift* shift) { count(shift->GetShiftType()); }, IgnoreRest{}});
-  for (const auto& [of, n] : counts) m_shiftTypes.emplace(ItemRange{of, from, to, planType}, n);
+  for (const auto& [of, n] : counts) m_shiftTypes.Put(StatKey{of, from, to, planType}, n);
   auto it = counts.find(type);
   return it == counts.end() ? 0 : it->second;
 }
@@ -171,26 +165,25 @@ void CEmployeeStatistics::CountAbsences(uint32_t from, uint32_t to, int32_t plan
                         },
                         IgnoreRest{}});
   for (const auto& [type, sum] : sums) {
-    m_absenceHours.emplace(ItemRange{type, from, to, planType}, sum.first);
-    m_absenceDays.emplace(ItemRange{type, from, to, planType}, sum.second);
+    m_absenceHours.Put(StatKey{type, from, to, planType}, sum.first);
+    m_absenceDays.Put(StatKey{type, from, to, planType}, sum.second);
   }
 }
 
-double CEmployeeStatistics::AbsenceSum(std::map<ItemRange, double>& cache,
-                                       const velk_data::ILeaveType* type, uint32_t from,
-                                       uint32_t to, int32_t planType) {
-  const ItemRange key{type, from, to, planType};
-  const double* sum = Cached(cache, key);
+double CEmployeeStatistics::AbsenceSum(Cache<double>& cache, const velk_data::ILeaveType* type,
+                                       uint32_t from, uint32_t to, int32_t planType) {
+  const StatKey key{type, from, to, planType};
+  const double* sum = cache.Find(key);
   if (!sum) {
     CountAbsences(from, to, planType);
-    sum = Cached(cache, key);
+    sum = cache.Find(key);
   }
   return sum ? *sum : 0.0;
 }
 
 double CEmployeeStatistics::OvertimeBalance(uint32_t from, uint32_t to, int32_t planType) {
-  const Range key{from, to, planType};
-  if (const double* balance = Cached(m_overtime, key)) return *balance;
+  const StatKey key{nullptr, from, to, planType};
+  if (const double* balance = m_overtime.Find(key)) return *balance;
   double balance = 0.0;
   if (velk_data::IOvertimes* overtimes = m_employee->GetOvertimes()) {
     std::vector<velk_data::IOvertime*> inEmployment(overtimes->CountInEmployment(from, to));
@@ -201,16 +194,15 @@ double CEmployeeStatistics::OvertimeBalance(uint32_t from, uint32_t to, int32_t 
     balance += bookings->SumValues(from, to, 2);
   if (velk_data::IAbsences* absences = m_employee->GetAbsences())
     balance -= absences->GetOvertimeDeductionHours(from, to, planType);
-  m_overtime.emplace(key, balance);
+  m_overtime.Put(key, balance);
   return balance;
 }
 
 uint32_t CEmployeeStatistics::SurchargeMinutes(const velk_data::ISurchargeType* type, uint32_t from,
                                                uint32_t to, int32_t planType,
                                                bool halfHolidayAsWhole) {
-  using Key = std::tuple<const void*, uint32_t, uint32_t, int32_t, bool>;
   if (const uint32_t* minutes =
-          Cached(m_surcharge, Key{type, from, to, planType, halfHolidayAsWhole}))
+          m_surcharge.Find(StatKey{type, from, to, planType, halfHolidayAsWhole}))
     return *minutes;
   std::vector<velk_data::ISurchargeType*> types;
   AllOf(m_employee->GetData()->GetSurchargeTypes(), types);
@@ -232,7 +224,7 @@ uint32_t CEmployeeStatistics::SurchargeMinutes(const velk_data::ISurchargeType* 
   }
   uint32_t result = 0;
   for (size_t t = 0; t < types.size(); ++t) {
-    m_surcharge.emplace(Key{types[t], from, to, planType, halfHolidayAsWhole}, sums[t]);
+    m_surcharge.Put(StatKey{types[t], from, to, planType, halfHolidayAsWhole}, sums[t]);
     if (types[t] == type) result = sums[t];
   }
   return result;

@@ -6,14 +6,14 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <tuple>
+
+#include "master/stat_cache.h"
 
 #include "velk_data.h"
 
 class CEmployeeStatistics {
-  using Range = std::tuple<uint32_t, uint32_t, int32_t>;  // from, to, plan type
-  using ItemRange = std::tuple<const void*, uint32_t, uint32_t, int32_t>;
+  template <class V>
+  using Cache = CStatCache<V>;
 
  public:
   explicit CEmployeeStatistics(const velk_data::IEmployee* employee) : m_employee(employee) {}
@@ -42,17 +42,17 @@ class CEmployeeStatistics {
   };
   // Fills both absence caches for every leave type.
   void CountAbsences(uint32_t from, uint32_t to, int32_t planType);
-  double AbsenceSum(std::map<ItemRange, double>& cache, const velk_data::ILeaveType* type,
-                    uint32_t from, uint32_t to, int32_t planType);
+  double AbsenceSum(Cache<double>& cache, const velk_data::ILeaveType* type, uint32_t from,
+                    uint32_t to, int32_t planType);
 
   const velk_data::IEmployee* m_employee;
-  std::map<Range, Actual> m_actual;
-  std::map<std::pair<uint32_t, uint32_t>, double> m_target;
-  std::map<std::tuple<int32_t, uint32_t, uint32_t, int32_t>, uint32_t> m_workdays;
-  std::map<Range, uint32_t> m_customShifts;
-  std::map<ItemRange, uint32_t> m_shiftTypes;
-  std::map<ItemRange, double> m_absenceHours;
-  std::map<ItemRange, double> m_absenceDays;
-  std::map<Range, double> m_overtime;
-  std::map<std::tuple<const void*, uint32_t, uint32_t, int32_t, bool>, uint32_t> m_surcharge;
+  Cache<Actual> m_actual;
+  Cache<double> m_target;
+  Cache<uint32_t> m_workdays;
+  Cache<uint32_t> m_customShifts;
+  Cache<uint32_t> m_shiftTypes;
+  Cache<double> m_absenceHours;
+  Cache<double> m_absenceDays;
+  Cache<double> m_overtime;
+  Cache<uint32_t> m_surcharge;
 };

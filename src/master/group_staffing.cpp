@@ -33,6 +33,31 @@ int32_t CachedCount(Map& map, const Key& key, uint32_t day, uint32_t prefetch, M
 
 uint32_t Days(uint32_t from, uint32_t to) { return to >= from ? to - from + 1 : 0; }
 
+// Per-day counts of every item of a master collection (shift types, leave types) over
+// [from, to], stored into a group's count map when complete.
+class CDayCounts {
+ public:
+  template <class Items>
+  CDayCounts(const Items* items, uint32_t from, uint32_t to) : m_from(from), m_to(to) {
+    for (uint32_t i = 0, n = items->GetCount(); i < n; ++i)
+      m_counts[items->GetAt(i)].assign(Days(from, to), 0);
+  }
+  // One more for item on date; items of no collection and dates outside are passed over.
+  void Add(const void* item, uint32_t date) {
+    auto it = m_counts.find(item);
+    if (it != m_counts.end() && date >= m_from && date <= m_to) ++it->second[date - m_from];
+  }
+  template <class Map>
+  void StoreInto(Map& map, int32_t planType) const {
+    for (const auto& [item, perDay] : m_counts)
+      for (uint32_t i = 0; i < perDay.size(); ++i) map[{item, m_from + i, planType}] = perDay[i];
+  }
+
+ private:
+  uint32_t m_from, m_to;
+  std::map<const void*, std::vector<int32_t>> m_counts;
+};
+
 }  // namespace
 
 bool CGroupStaffing::Member::Covers(uint32_t day) const {
@@ -112,10 +137,7 @@ void CGroupStaffing::GetPlannedCounts(int32_t* out, const velk_data::IShiftType*
 }
 
 void CGroupStaffing::FillPlannedCounts(uint32_t from, uint32_t to, int32_t planType) {
-  velk_data::IShiftTypes* types = m_group->GetData()->GetShiftTypes();
-  const uint32_t days = Days(from, to);
-  std::map<const void*, std::vector<int32_t>> counts;
-  for (uint32_t i = 0, n = types->GetCount(); i < n; ++i) counts[types->GetAt(i)].assign(days, 0);
+  CDayCounts counts(m_group->GetData()->GetShiftTypes(), from, to);
   std::vector<Member> members;
   MemberRanges(from, to, members);
   std::vector<velk_data::IScheduleItem*> items;
@@ -123,15 +145,11 @@ void CGroupStaffing::FillPlannedCounts(uint32_t from, uint32_t to, int32_t planT
     items.clear();
     employee_schedule::ScheduleItems(member.employee, from, to, planType, 7, items);
     for (velk_data::IScheduleItem* item : items) {
-      const uint32_t date = item->GetDate();
-      auto it = counts.find(item->GetShiftType());
-      if (it != counts.end() && date >= from && date <= to && member.Covers(date))
-        ++it->second[date - from];
+      if (member.Covers(item->GetDate())) counts.Add(item->GetShiftType(), item->GetDate());
       item->Release();
     }
   }
-  for (const auto& [type, perDay] : counts)
-    for (uint32_t i = 0; i < days; ++i) m_planned[{type, from + i, planType}] = perDay[i];
+  counts.StoreInto(m_planned, planType);
 }
 
 int32_t CGroupStaffing::GetPlannedCountCached(uint32_t day, const velk_data::IShiftType* type,
@@ -161,10 +179,7 @@ int32_t CGroupStaffing::CountAbsent(velk_data::ILeaveType* const* types, uint32_
 }
 
 void CGroupStaffing::FillAbsentCounts(uint32_t from, uint32_t to, int32_t planType) {
-  velk_data::ILeaveTypes* types = m_group->GetData()->GetLeaveTypes();
-  const uint32_t days = Days(from, to);
-  std::map<const void*, std::vector<int32_t>> counts;
-  for (uint32_t i = 0, n = types->GetCount(); i < n; ++i) counts[types->GetAt(i)].assign(days, 0);
+  CDayCounts counts(m_group->GetData()->GetLeaveTypes(), from, to);
   std::vector<Member> members;
   MemberRanges(from, to, members);
   std::vector<velk_data::IAbsence*> absences;
@@ -172,21 +187,15 @@ void CGroupStaffing::FillAbsentCounts(uint32_t from, uint32_t to, int32_t planTy
   for (const Member& member : members) {
     employee_schedule::InRange(member.employee->GetAbsences(), from, to, planType, absences);
     seen.clear();
-    for (velk_data::IAbsence* absence : absences) {
-      const uint32_t date = absence->GetDate();
-      if (date < from || date > to || !member.Covers(date)) continue;
-      seen.emplace_back(absence->GetLeaveType(), date);
-    }
+    for (velk_data::IAbsence* absence : absences)
+      if (member.Covers(absence->GetDate()))
+        seen.emplace_back(absence->GetLeaveType(), absence->GetDate());
     // Each employee counts once per leave type and day.
     std::sort(seen.begin(), seen.end());
     seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
-    for (const auto& [type, date] : seen) {
-      auto it = counts.find(type);
-      if (it != counts.end()) ++it->second[date - from];
-    }
+    for (const auto& [type, date] : seen) counts.Add(type, date);
   }
-  for (const auto& [type, perDay] : counts)
-    for (uint32_t i = 0; i < days; ++i) m_absent[{type, from + i, planType}] = perDay[i];
+  counts.StoreInto(m_absent, planType);
 }
 
 int32_t CGroupStaffing::GetAbsentCountCached(uint32_t day, const velk_data::ILeaveType* type,

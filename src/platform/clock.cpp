@@ -1,6 +1,10 @@
 #include "platform/clock.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <ctime>
+#endif
 
 namespace velk_platform {
 
@@ -13,14 +17,16 @@ LocalDate pinnedDate{};
 
 LocalDate Today() {
   if (pinned) return pinnedDate;
+#ifdef _WIN32
+  SYSTEMTIME local;
+  GetLocalTime(&local);
+  return LocalDate{local.wYear, local.wMonth, local.wDay};
+#else
   std::time_t now = std::time(nullptr);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
   localtime_r(&now, &local);
-#endif
   return LocalDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+#endif
 }
 
 void PinToday(LocalDate date) {

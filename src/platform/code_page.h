@@ -14,10 +14,16 @@
 
 namespace velk_platform {
 
-// The system code page. On every platform we build for it is UTF-8.
+// The system code page: UTF-8 on Linux, the ANSI code page of the machine on Windows.
 constexpr uint32_t kSystemCodePage = 0;
 constexpr uint32_t kAsciiCodePage = 20127;
+// UTF-8 on every platform, for text that must not depend on the machine.
+constexpr uint32_t kUtf8CodePage = 65001;
 
+// On Windows both directions are the system's own conversions (WideCharToMultiByte and
+// MultiByteToWideChar without flags), with Windows' replacements: a letter a code page lacks
+// may become its nearest look-alike ("\u00fc" -> "u" in US-ASCII). Elsewhere:
+//
 // UTF-8 (any code page but kAsciiCodePage): an unpaired surrogate becomes
 // U+FFFD. US-ASCII: each code unit above 0x7F becomes '?' (a surrogate pair
 // gives two).

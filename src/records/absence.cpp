@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "master/holiday.h"
-#include "velk_data/periods.h"
+#include "records/individual_working_time.h"
 #include "velk_data/working_time_models.h"
 
 namespace {
@@ -36,7 +36,9 @@ void CAbsence::Assign(const velk_data::IAbsence* source) {
 const velk_data::IWorkingTimeModel* CAbsence::ModelOnDate() const {
   CEmployee* employee = Holder();
   if (!employee) return nullptr;
-  const velk_data::IIndividualWorkingTimes* times = employee->GetIndividualWorkingTimes();
+  // Asked without making the collection: an employee without one has no model.
+  auto* times =
+      static_cast<const CIndividualWorkingTimes*>(employee->Existing(kIndividualWorkingTime));
   return times ? times->GetModelOn(m_date) : nullptr;
 }
 
@@ -44,7 +46,7 @@ const velk_data::IWorkingTimeModel* CAbsence::ModelOnDate() const {
 bool CAbsence::CountsAll() const { return m_leaveType && m_leaveType->IsCountAll(); }
 
 bool CAbsence::Countable(Span& span, const velk_data::IWorkingTimeModel* model) const {
-  if (!model || !model->IsWorkday(m_date % 7)) return false;
+  if (!model || !model->IsWorkday(WeekdayOf(m_date))) return false;
   const CHoliday* holiday = Root()->Holidays()->On(m_date);
   if (!holiday) return true;
   const bool worksOnHolidays = model->IsWorkday(7);

@@ -66,7 +66,11 @@ class CAbsence : public CEmployeeRecord<CAbsence, velk_data::IAbsence, velk_data
   bool CountsAll() const;
 
   uint32_t m_date = 0;
+  // The host hands it over unsigned; it is ordered signed, and written signed so that the text
+  // reads back as the same value.
   int32_t m_planType = 0;
+  // None: the absence counts like one of a leave type that does not count every day, and
+  // charges nothing.
   CLeaveType* m_leaveType = nullptr;
   uint32_t m_timeOfDay = kWholeDay;
   uint32_t m_startAt = 0;

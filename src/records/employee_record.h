@@ -6,13 +6,13 @@
 
 #include <cstdint>
 #include <tuple>
-#include <vector>
 
 #include "data/type_codes.h"
 #include "items/item.h"
 #include "items/ordered_items.h"
 #include "master/employee.h"
-#include "records/record_types.h"
+#include "records/date_period.h"
+#include "records/employment_period.h"
 #include "velk_data/periods.h"
 
 template <class Derived, class Interface, class CollectionInterface>
@@ -36,26 +36,9 @@ class CEmployeeRecords : public COrderedItems<Derived, Interface, Item, CEmploye
   // [start, end], in date order (end 0: open); none without employment periods.
   template <class Visit>
   void ForEachEmploymentInterval(uint32_t start, uint32_t end, Visit&& visit) const {
-    // Asked without making the collection: an employee without one has no interval.
-    CItemsBase* records = this->OwnerItem()->Existing(kEmploymentPeriod);
-    if (!records) return;
-    auto* periods = static_cast<const velk_data::IEmploymentPeriods*>(
-        RecordTypeOf(kEmploymentPeriod)->asInterface(records));
-    // An employee has a handful of intervals: they fit on the stack.
-    constexpr uint32_t kOnStack = 16;
-    uint32_t startsOnStack[kOnStack], endsOnStack[kOnStack];
-    std::vector<uint32_t> startsOnHeap, endsOnHeap;
-    uint32_t* starts = startsOnStack;
-    uint32_t* ends = endsOnStack;
-    const uint32_t count = periods->CountEmploymentIntervals(start, end);
-    if (count > kOnStack) {
-      startsOnHeap.resize(count);
-      endsOnHeap.resize(count);
-      starts = startsOnHeap.data();
-      ends = endsOnHeap.data();
-    }
-    periods->GetEmploymentIntervals(starts, ends, start, end);
-    for (uint32_t i = 0; i < count; ++i) visit(starts[i], ends[i]);
+    DatePeriods intervals;  // a handful: inside the set, no allocation
+    CollectEmploymentOf(this->OwnerItem(), intervals, start, end);
+    for (const DatePeriod& interval : intervals) visit(interval.start, interval.end);
   }
 };
 

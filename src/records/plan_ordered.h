@@ -15,6 +15,10 @@
 // The sort key of a planned record: plan type, compared signed, then date.
 using PlanDateKey = std::tuple<int32_t, uint32_t>;
 
+// The weekday of a day number, 0 Monday .. 6 Sunday, computed from the next day's weekday
+// (Sunday 0) in unsigned arithmetic: the last day number there is wraps to a Sunday.
+inline uint32_t WeekdayOf(uint32_t date) { return ((date + 1) % 7 + 6) % 7; }
+
 template <class Derived, class Interface, class Item>
 class CPlanOrderedItems : public CEmployeeRecords<Derived, Interface, Item> {
   using Base = CEmployeeRecords<Derived, Interface, Item>;

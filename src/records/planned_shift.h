@@ -44,7 +44,7 @@ class CPlannedShift : public CEmployeeRecord<Derived, Interface, CollectionInter
 
   // 7 when the date is a public holiday, else its weekday (0 Monday .. 6 Sunday).
   int32_t DayIndex() const {
-    return this->Root()->IsHoliday(m_date) ? 7 : static_cast<int32_t>(m_date % 7);
+    return this->Root()->IsHoliday(m_date) ? 7 : static_cast<int32_t>(WeekdayOf(m_date));
   }
 
  protected:

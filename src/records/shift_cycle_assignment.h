@@ -50,12 +50,6 @@ class CShiftCycleAssignment
   velk_data::IShiftCycleException* CreateException(uint32_t date, int32_t planType) override;
   void Assign(const velk_data::IShiftCycleAssignment* other) override;
 
-  // Calls visit(date, element, day index) for each cycle shift in [from, to], dates ascending;
-  // the day index is 7 on a public holiday, else the weekday (0 Monday). Returns their number.
-  template <class Visit>
-  uint32_t ForEachShift(uint32_t from, uint32_t to, int32_t planType, bool ignoreExceptions,
-                        Visit&& visit) const;
-
   // Equal keys keep insertion order; cycles compare by identity, which is all the order needs.
   std::tuple<uint32_t, uint32_t, uintptr_t, int32_t> SortKey() const {
     return {m_start, m_end, reinterpret_cast<uintptr_t>(m_cycle), m_startOffset};
@@ -71,6 +65,12 @@ class CShiftCycleAssignment
   }
 
  private:
+  // Calls visit(date, element, day index) for each cycle shift in [from, to], dates ascending;
+  // the day index is 7 on a public holiday, else the weekday (0 Monday). Returns their number.
+  template <class Visit>
+  uint32_t ForEachShift(uint32_t from, uint32_t to, int32_t planType, bool ignoreExceptions,
+                        Visit&& visit) const;
+
   CShiftCycle* m_cycle = nullptr;
   uint32_t m_start = 0;
   uint32_t m_end = 0;

@@ -45,24 +45,12 @@ class CShiftCycleElement : public CItem<CShiftCycleElement, velk_data::IShiftCyc
 
   template <class A, class S>
   static void Fields(A& ar, S& s) {
-    static constexpr const char16_t* kUnknownWorkplace =
-        u"Unknown workplace id for shift cycle element.\t";
     ar.Int(u"position", s.m_position);
     ar.Ref(u"shift_type_id", s.m_shiftType, &CData::ShiftTypes, RefRead::kPositive,
            RefWrite::kZeroWhenNone, u"Unknown shift type id for shift cycle element.\t");
     // Null is "no workplace" both ways; any other value must name a workplace, 0 included.
-    if constexpr (A::kReads) {
-      const velk_json::CJSONValue* member = ar.Json().Find(u"workplace_id");
-      if (member && member->GetType() == velk_json::JSONType::Null) {
-        s.m_workplace = nullptr;
-        return;
-      }
-    }
-    ar.Ref(u"workplace_id", s.m_workplace, &CData::Workplaces, RefRead::kPresent,
-           RefWrite::kOmitWhenNone, kUnknownWorkplace);
-    if constexpr (!A::kReads) {
-      if (!s.m_workplace) ar.Null(u"workplace_id");
-    }
+    ar.Ref(u"workplace_id", s.m_workplace, &CData::Workplaces, RefRead::kNullable,
+           RefWrite::kNullWhenNone, u"Unknown workplace id for shift cycle element.\t");
   }
 
  private:

@@ -39,8 +39,8 @@ class CShiftTypeRecord : public Base {
 
 // The first item whose sort key is exactly key (the first inserted of equal ones), or null: the
 // exact lookups of these records, one search and no probe item.
-template <class Item, class Less, class Key>
-Item* FirstWithKey(const std::multiset<Item*, Less>& items, const Key& key) {
+template <class Set, class Key>
+typename Set::value_type FirstWithKey(const Set& items, const Key& key) {
   auto it = items.lower_bound(key);
   return it != items.end() && (*it)->SortKey() == key ? *it : nullptr;
 }

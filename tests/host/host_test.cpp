@@ -1,5 +1,10 @@
 // Loads the library as a host does and drives a load-query-update cycle through velk_data.h.
+// On Windows the host loads Data.dll with LoadLibraryW; elsewhere the library with dlopen.
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,22 +13,55 @@
 
 namespace {
 
+#ifdef _WIN32
+#define VELK_WIDEN(text) L##text
+#define VELK_WIDE(text) VELK_WIDEN(text)
+using Library = HMODULE;
+Library Open() { return LoadLibraryW(VELK_WIDE(VELK_LIBRARY)); }
+std::string OpenError() { return "LoadLibraryW failed: " + std::to_string(GetLastError()); }
+template <class Function>
+Function Find(Library library, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+void Close(Library library) { FreeLibrary(library); }
+#else
+using Library = void*;
+// Kept mapped after dlclose: ICU, loaded with the library, keeps its collation data for the
+// life of the process, and unloading ICU would strand that data as a leak.
+Library Open() { return dlopen(VELK_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE); }
+std::string OpenError() { return dlerror(); }
+template <class Function>
+Function Find(Library library, const char* name) {
+  return reinterpret_cast<Function>(dlsym(library, name));
+}
+void Close(Library library) { dlclose(library); }
+#endif
+
 class HostTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    library = dlopen(VELK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(library, nullptr) << dlerror();
-    getData = reinterpret_cast<velk_data::IData* (*)()>(dlsym(library, "DllGetData"));
-    freeData = reinterpret_cast<void (*)()>(dlsym(library, "DllFreeData"));
+    library = Open();
+    ASSERT_NE(library, nullptr) << OpenError();
+    getData = Find<velk_data::IData* (*)()>(library, "DllGetData");
+    freeData = Find<void (*)()>(library, "DllFreeData");
     ASSERT_NE(getData, nullptr);
     ASSERT_NE(freeData, nullptr);
   }
   void TearDown() override {
     if (freeData) freeData();
-    if (library) dlclose(library);
+    if (library) Close(library);
   }
 
-  void* library = nullptr;
+  // The root object with both callbacks a Load or Update needs.
+  velk_data::IData* Ready() {
+    velk_data::IData* data = getData();
+    data->SetMetaDataCallback([](void*, const char16_t*, const char16_t*) { return true; },
+                              nullptr);
+    data->SetLoadedCallback([](void*) {}, nullptr);
+    return data;
+  }
+
+  Library library = nullptr;
   velk_data::IData* (*getData)() = nullptr;
   void (*freeData)() = nullptr;
 };
@@ -84,6 +122,37 @@ TEST_F(HostTest, LoadQueryUpdateCycle) {
   EXPECT_EQ(data->Update(u"{\"workplace\": 3}", true, nullptr, nullptr), nullptr);
   EXPECT_EQ(data->GetErrorCode(), 3001);
   EXPECT_EQ(Text(data->GetErrorText()), u"Invalid JSON string.");
+}
+
+// The error text crosses the library as narrow text in the system code page and comes back;
+// letters of the Western code pages survive the trip.
+TEST_F(HostTest, ErrorTextKeepsItsLetters) {
+  velk_data::IData* data = Ready();
+  EXPECT_EQ(data->Update(u"{\"Sch\u00fclerin_\u00e9t\u00e9\": {}}", true, nullptr, nullptr),
+            nullptr);
+  EXPECT_EQ(data->GetErrorCode(), 3003);
+  EXPECT_EQ(Text(data->GetErrorText()),
+            u"Unknown JSON data type key: Sch\u00fclerin_\u00e9t\u00e9");
+}
+
+// Siblings of equal position are ordered by name as a person reads them: an umlaut beside its
+// base letter, and names that differ only in letter case in the order they came.
+TEST_F(HostTest, SiblingsSortByNameIgnoringCase) {
+  velk_data::IData* data = Ready();
+  ASSERT_TRUE(
+      data->Load(uR"({"group": {"cu": [{"id": 1, "name": "Ward"},
+      {"id": 2, "parent_group_id": 1, "name": "zeta"}, {"id": 3, "parent_group_id": 1, "name": "Beta"},
+      {"id": 4, "parent_group_id": 1, "name": "\u00c4rzte"},
+      {"id": 5, "parent_group_id": 1, "name": "alpha"}, {"id": 6, "parent_group_id": 1, "name": "beta"}]}})",
+                 true, nullptr, nullptr));
+  for (const char16_t* locale : {u"de-DE", u"en-US", static_cast<const char16_t*>(nullptr)}) {
+    velk_data::IGroupIterator* it = data->GetGroups()->FindById(1)->CreateIterator(locale);
+    std::u16string names;
+    for (velk_data::IGroup* group = it->Next(); group; group = it->Next())
+      names += Text(group->GetName()) + u";";
+    it->Release();
+    EXPECT_EQ(names, u"alpha;\u00c4rzte;Beta;beta;zeta;") << (locale ? "named locale" : "default");
+  }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "cycle_fixture.h"
-#include "data/type_codes.h"
 
 namespace {
 
@@ -80,7 +79,6 @@ TEST_F(CycleTest, ExceptionsRemoveTheShiftOfTheirPlanTypeOnly) {
 }
 
 TEST_F(CycleTest, RestrictionKindTwoKeepsTheShiftTypeOffThatDayIndex) {
-  if (!data.AcceptsType(kShiftTypeRestriction)) GTEST_SKIP() << "no shift type restrictions yet";
   // Type 1 is barred on public holidays (day index 7); kind 1 on Mondays bars nothing.
   LoadRota(
       uR"(,"shift_type_restriction": {"cu": [

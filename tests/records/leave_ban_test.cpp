@@ -2,6 +2,7 @@
 // and those of its parents, an employee with those of all his groups.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "datetime/date.h"
@@ -91,6 +92,25 @@ TEST_F(LeaveBanTest, AnEmployeeSeesTheBansAndPeriodsOfHisGroups) {
   EXPECT_EQ(bans[0]->GetId(), 1);
   EXPECT_EQ(employee->CountSpecialPeriods(Day(8, 1), Day(8, 1)), 1u);
   EXPECT_EQ(employee->CountSpecialPeriods(Day(9, 1), 0), 0u);
+}
+
+TEST_F(LeaveBanTest, AMemberSeesThoseOfHisGroupsAndTheirParentsEachOnce) {
+  ASSERT_TRUE(
+      Update(uR"({"employee": {"cu": [{"id": 2}]},
+      "membership": {"cu": [
+        {"id": 1, "employee_id": 2, "group_id": 3, "start": "2026-01-01", "end": "2026-01-31"},
+        {"id": 2, "employee_id": 2, "group_id": 2, "start": "2026-02-01"},
+        {"id": 3, "employee_id": 2, "group_id": 5, "start": "2026-01-01"}]}})"));
+  velk_data::IEmployee* member = data.GetEmployees()->FindById(2);
+  // The membership dates do not matter; group 5, outside the tree, adds nothing.
+  EXPECT_TRUE(member->IsLeaveBanned(Day(12, 1), 3));
+  EXPECT_FALSE(member->IsLeaveBanned(Day(3, 1), 4));
+  std::vector<velk_data::ILeaveBan*> bans(4);
+  ASSERT_EQ(member->GetLeaveBans(bans.data(), 0, 0), 4u);
+  std::vector<int32_t> ids = Ids(bans);
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(ids, std::vector<int32_t>({1, 2, 3, 4}));
+  EXPECT_EQ(member->CountSpecialPeriods(Day(8, 11), Day(8, 11)), 2u);
 }
 
 TEST_F(LeaveBanTest, WrittenWithTheirGroupAndDays) {

@@ -23,7 +23,7 @@ template <class Records>
 class PlanOrderedTest : public ModelTest {
  protected:
   using Item = typename Records::ItemInterface;
-  using Record = std::remove_pointer_t<decltype(std::declval<Records>().Find(0))>;
+  using Record = std::remove_pointer_t<decltype(std::declval<Records>().FindId(0))>;
 
   // Records of employee 1 as (id, day of March 2026, plan type).
   struct Row {

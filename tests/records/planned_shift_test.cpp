@@ -48,8 +48,8 @@ class PlannedShiftTest : public ModelTest {
     modified = employee->Typed<CModifiedShifts>(kModifiedShift);
     custom = employee->Typed<CCustomShifts>(kCustomShift);
   }
-  CFixedShift* Fixed(int32_t id) const { return fixed->Find(id); }
-  CModifiedShift* Modified(int32_t id) const { return modified->Find(id); }
+  CFixedShift* Fixed(int32_t id) const { return fixed->FindId(id); }
+  CModifiedShift* Modified(int32_t id) const { return modified->FindId(id); }
 
   CEmployee* employee = nullptr;
   CFixedShifts* fixed = nullptr;
@@ -161,8 +161,8 @@ TEST_F(PlannedShiftTest, EachKindsPartsAndHoursOnItsDay) {
   velk_data::ICustomShift* visit = custom->GetAt(0);
   EXPECT_TRUE(visit->IsNoSurcharge());
   EXPECT_EQ(Narrow(visit->GetShortName()), "V");
-  EXPECT_EQ(custom->Find(1)->Parts().endAt[0], 690u);
-  EXPECT_EQ(custom->Find(1)->Parts().hours, 2.5);
+  EXPECT_EQ(custom->FindId(1)->Parts().endAt[0], 690u);
+  EXPECT_EQ(custom->FindId(1)->Parts().hours, 2.5);
 }
 
 TEST_F(PlannedShiftTest, StatisticsCountOnlyFixedShiftsOnDaysTheirTypeIsWorked) {
@@ -184,6 +184,22 @@ TEST_F(PlannedShiftTest, StatisticsCountOnlyFixedShiftsOnDaysTheirTypeIsWorked) 
   modified->CountByShiftType(counts, 0, 0, 0);
   EXPECT_EQ(counts[data.GetShiftTypes()->FindById(3)], 4u);
   EXPECT_EQ(counts[data.GetShiftTypes()->FindById(4)], 1u);
+}
+
+TEST_F(PlannedShiftTest, EmploymentRestrictsTheQueriesToTheEmployedDays) {
+  EXPECT_EQ(fixed->CountInEmployment(0, 0, 0), 0u);  // no employment periods: never employed
+  ASSERT_NE(Update(uR"({"employment_period":{"cu":[
+      {"id":1,"employee_id":1,"start":"2026-03-03","end":"2026-03-08"}]}})"),
+            nullptr)
+      << Error();
+  std::vector<velk_data::IFixedShift*> out(3);
+  ASSERT_EQ(fixed->GetInEmployment(out.data(), 0, 0, 0), 1u);
+  EXPECT_EQ(out[0], Fixed(2));
+  EXPECT_EQ(fixed->CountInEmployment(Fixed(1)->GetDate(), Fixed(2)->GetDate(), 0), 1u);
+  EXPECT_EQ(fixed->CountInEmployment(Fixed(2)->GetDate() + 1, 0, 0), 0u);
+  EXPECT_EQ(fixed->CountInEmployment(0, 0, 1), 0u);
+  EXPECT_EQ(custom->CountInEmployment(0, Fixed(2)->GetDate(), 0), 1u);
+  EXPECT_EQ(modified->CountInEmployment(0, 0, 0), 1u);
 }
 
 TEST_F(PlannedShiftTest, RemovingAShiftTypeOrAWorkplaceRemovesTheShiftsThatUseIt) {

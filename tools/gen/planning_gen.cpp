@@ -21,8 +21,10 @@ const char16_t* const kTowns[] = {u"Berlin",  u"K\u00f6ln", u"M\u00fcnchen", u"H
                                   u"Leipzig", u"Dresden",   u"Bremen",       u"Kiel"};
 const char16_t* const kStreets[] = {u"Hauptstra\u00dfe", u"Bahnhofweg",        u"Am Markt",
                                     u"Lindenallee",      u"Gartenstra\u00dfe", u"Ringweg"};
-const char16_t* const kNotes[] = {u"Swap requested", u"Training day", u"Call back \"urgent\"",
-                                  u"Doctor's note\nreceived", u"Prefers early shifts"};
+const char16_t* const kNotes[] = {u"Swap requested",       u"Training day",
+                                  u"Call back \"urgent\"", u"Doctor's note\nreceived",
+                                  u"Prefers early shifts", u"Badge:\tcollect at desk"};
+const char16_t* const kBookings[] = {u"Worked hours", u"Target correction", u"Overtime paid out"};
 const char* const kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
                              "friday", "saturday", "sunday",    "holiday"};
 
@@ -91,6 +93,13 @@ class Emitter {
         m_text.push_back(c);
       } else if (c == u'\n') {
         m_text.append(u"\\n");
+      } else if (c < 0x20) {
+        // Other control characters (a tab in a note) are escaped too: raw, a strict parser
+        // rejects the text.
+        static const char16_t kHex[] = u"0123456789ABCDEF";
+        m_text.append(u"\\u00");
+        m_text.push_back(kHex[c >> 4]);
+        m_text.push_back(kHex[c & 0xF]);
       } else {
         m_text.push_back(c);
       }
@@ -192,6 +201,8 @@ class Generator {
       Section("modified_shift", &Generator::ModifiedShifts);
       Section("custom_shift", &Generator::CustomShifts);
       Section("note", &Generator::Notes);
+      Section("booking", &Generator::Bookings);
+      Section("overtime", &Generator::Overtimes);
       StaffingSections();
     }
     m_out.Close(u'}');
@@ -985,6 +996,48 @@ class Generator {
         m_out.Date(random.Below(730));
         m_out.Key("text");
         m_out.String(Pick(random, kNotes));
+        EndItem();
+      }
+    }
+  }
+
+  // A few corrections a year on account 0 (worked hours), 1 (target hours) and 2 (overtime),
+  // in whole hours, some of them negative.
+  void Bookings(Random& random) {
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      for (uint32_t i = 0, count = random.Below(4); i < count; ++i) {
+        const uint32_t account = random.Below(3);
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("date");
+        m_out.Date(kPlanYearStart + random.Below(kPlanYearDays));
+        m_out.Key("value");
+        const int64_t hours = 1 + random.Below(8);
+        m_out.Int(random.Chance(5) ? -hours : hours);
+        m_out.Key("account");
+        m_out.Int(account);
+        m_out.Key("description");
+        m_out.String(kBookings[account]);
+        EndItem();
+      }
+    }
+  }
+
+  // The overtime of each month, on its last day.
+  void Overtimes(Random& random) {
+    static const uint32_t kMonthEnds[] = {30, 58, 89, 119, 150, 180, 211, 242, 272, 303, 333, 364};
+    int64_t id = 0;
+    for (uint32_t e = 1; e <= m_sizes.employees; ++e) {
+      for (uint32_t end : kMonthEnds) {
+        BeginItem(++id);
+        m_out.Key("employee_id");
+        m_out.Int(e);
+        m_out.Key("date");
+        m_out.Date(kPlanYearStart + end);
+        m_out.Key("value");
+        m_out.Fixed2(random.Below(1200));
         EndItem();
       }
     }

@@ -1,0 +1,23 @@
+# cmake -DOBJDUMP=<objdump> -DLIBRARY=<Data.dll> -DEXPECTED="<name;name>" -P CheckExports.cmake
+# Fails unless the DLL's export table names exactly the expected functions.
+execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} -p ${LIBRARY} failed")
+endif()
+# Brackets would group CMake list items: read the table with angle brackets instead.
+string(REPLACE "[" "<" dump "${dump}")
+string(REPLACE "]" ">" dump "${dump}")
+string(REGEX MATCH "<Ordinal/Name Pointer> Table\n([^\n]+\n)*" table "${dump}")
+string(REGEX MATCHALL "<[ 0-9]+> [A-Za-z_][A-Za-z0-9_@]*" entries "${table}")
+set(names)
+foreach(entry IN LISTS entries)
+  string(REGEX REPLACE "^<[ 0-9]+> " "" name "${entry}")
+  list(APPEND names ${name})
+endforeach()
+list(SORT names)
+set(expected ${EXPECTED})
+list(SORT expected)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "${LIBRARY} exports [${names}], expected [${expected}]")
+endif()
+message(STATUS "${LIBRARY} exports exactly ${names}")
