@@ -26,18 +26,17 @@ test:
 	cmake --build --preset dev -j $(JOBS)
 	cd build/dev && ctest --output-on-failure -j $(JOBS)
 
-# The suite under ASan/UBSan, every fuzz target for a fixed number of runs from its seeds, and
-# velk's HTML roster rendered by headless Chromium.
+# The suite under ASan/UBSan, velk's HTML roster rendered by headless Chromium, then every fuzz
+# target for a fixed number of runs from its seeds.
 check:
 	@tools/ensure-deps.sh fuzz browser
 	@cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 	cd build/asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
+	tests/tools/html_in_browser.py build/asan/tools/velk/velk build/asan/html-check
 	@cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@tools/run-fuzz.sh build/fuzz/fuzz $(FUZZ_RUNS)
-	cmake --build --preset asan -j $(JOBS) --target velk
-	tests/tools/html_in_browser.py build/asan/tools/velk/velk build/asan/html-check
 	@if command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
 	  $(MAKE) --no-print-directory windows-check VELK_LINUX_PRESET=asan; \
 	else echo "No MinGW-w64 or Wine: Windows checks skipped (tools/ensure-deps.sh windows)"; fi
