@@ -38,7 +38,6 @@ template <class C>
 constexpr RecordType Row() {
   return {&Make<C>, &AsInterface<C>, &RemoveReferring<C>};
 }
-constexpr RecordType kNotHeld = {nullptr, nullptr, nullptr};
 
 // Indexed by type code - kSpecialPeriod.
 const RecordType kRows[] = {
