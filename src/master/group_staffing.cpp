@@ -60,6 +60,17 @@ class CDayCounts {
 
 }  // namespace
 
+int32_t CGroupStaffing::ItemCountCached(std::map<DayKey, int32_t>& map, const void* item,
+                                        uint32_t day, int32_t planType, uint32_t prefetch,
+                                        void (CGroupStaffing::*fill)(uint32_t, uint32_t, int32_t)) {
+  return CachedCount(
+      map, DayKey{item, day, planType}, day, prefetch,
+      [&](uint32_t d) {
+        return DayKey{item, d, planType};
+      },
+      [&](uint32_t from, uint32_t to) { (this->*fill)(from, to, planType); });
+}
+
 bool CGroupStaffing::Member::Covers(uint32_t day) const {
   for (const auto& [start, end] : ranges)
     if ((start == 0 || start <= day) && (end == 0 || day <= end)) return true;
@@ -154,12 +165,8 @@ void CGroupStaffing::FillPlannedCounts(uint32_t from, uint32_t to, int32_t planT
 
 int32_t CGroupStaffing::GetPlannedCountCached(uint32_t day, const velk_data::IShiftType* type,
                                               int32_t planType, uint32_t prefetch) {
-  return CachedCount(
-      m_planned, DayKey{type, day, planType}, day, prefetch,
-      [&](uint32_t d) {
-        return DayKey{type, d, planType};
-      },
-      [&](uint32_t from, uint32_t to) { FillPlannedCounts(from, to, planType); });
+  return ItemCountCached(m_planned, type, day, planType, prefetch,
+                         &CGroupStaffing::FillPlannedCounts);
 }
 
 int32_t CGroupStaffing::CountAbsent(velk_data::ILeaveType* const* types, uint32_t count,
@@ -200,10 +207,6 @@ void CGroupStaffing::FillAbsentCounts(uint32_t from, uint32_t to, int32_t planTy
 
 int32_t CGroupStaffing::GetAbsentCountCached(uint32_t day, const velk_data::ILeaveType* type,
                                              int32_t planType, uint32_t prefetch) {
-  return CachedCount(
-      m_absent, DayKey{type, day, planType}, day, prefetch,
-      [&](uint32_t d) {
-        return DayKey{type, d, planType};
-      },
-      [&](uint32_t from, uint32_t to) { FillAbsentCounts(from, to, planType); });
+  return ItemCountCached(m_absent, type, day, planType, prefetch,
+                         &CGroupStaffing::FillAbsentCounts);
 }

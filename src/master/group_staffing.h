@@ -45,6 +45,10 @@ class CGroupStaffing {
 
  private:
   using DayKey = std::tuple<const void*, uint32_t, int32_t>;  // item, date, plan type
+  // The count of item on day from map, filling a block of days around it first when missing.
+  int32_t ItemCountCached(std::map<DayKey, int32_t>& map, const void* item, uint32_t day,
+                          int32_t planType, uint32_t prefetch,
+                          void (CGroupStaffing::*fill)(uint32_t, uint32_t, int32_t));
 
   const CGroup* m_group;
   std::map<std::pair<uint32_t, int32_t>, int32_t> m_available;
