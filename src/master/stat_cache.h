@@ -27,10 +27,15 @@ class CStatCache {
   // The cached answer of key, or null. The pointer holds until the next Put.
   const V* Find(const StatKey& key) const {
     if (m_slots.empty()) return nullptr;
+    // A view asks about one range many times in a row: the slot found last is tried first.
+    if (m_slots[m_last].key == key) return &m_slots[m_last].value;
     for (size_t i = Hash(key) & Mask();; i = (i + 1) & Mask()) {
       const Slot& slot = m_slots[i];
       if (slot.key.item == Empty()) return nullptr;
-      if (slot.key == key) return &slot.value;
+      if (slot.key == key) {
+        m_last = i;
+        return &slot.value;
+      }
     }
   }
   // Stores the answer of key unless one is stored; returns the stored one.
@@ -69,10 +74,12 @@ class CStatCache {
     std::vector<Slot> old(m_slots.empty() ? 16 : m_slots.size() * 2);
     old.swap(m_slots);
     m_size = 0;
+    m_last = 0;
     for (const Slot& slot : old)
       if (slot.key.item != Empty()) Put(slot.key, slot.value);
   }
 
   std::vector<Slot> m_slots;  // a power of two in size, or empty
   size_t m_size = 0;
+  mutable size_t m_last = 0;  // the slot Find found last
 };
