@@ -11,6 +11,7 @@
 #include "records/leave_entitlement.h"
 #include "records/membership.h"
 #include "records/modified_shift.h"
+#include "records/note.h"
 #include "records/overtime.h"
 #include "records/shift_cycle_element.h"
 #include "records/shift_cycle_exception.h"
