@@ -2,9 +2,11 @@
 // prefix, and keys read as US-ASCII text.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "model_fixture.h"
+#include "platform/code_page.h"
 #include "velk_data.h"
 
 namespace {
@@ -62,10 +64,15 @@ TEST_F(UserSettingsTest, KeysAreUsAsciiText) {
       {"id": 9, "collaborator_id": 7, "key": 12}, {"id": 2, "value": "121"}]}})"),
             nullptr)
       << Error();
+  // What US-ASCII cannot hold is the platform's to say: '?' here, a look-alike on Windows.
+  const std::string key = velk_platform::ToMultiByte(u"Größe", 20127);
   velk_data::IUserSetting* replaced = Settings()->FindById(8);
+  EXPECT_STREQ(replaced->GetKey(), key.c_str());
+  EXPECT_EQ(Settings()->Find(key.c_str(), 7), replaced);
+#ifndef _WIN32
+  EXPECT_EQ(key, "Gr??e");
   EXPECT_EQ(Settings()->Find("GR??E", 7), replaced);
-  EXPECT_EQ(Narrow(replaced->ToJSON()),
-            R"({"collaborator_id": 7,"id": 8,"key": "Gr??e","value": "x"})");
+#endif
   EXPECT_STREQ(Settings()->FindById(9)->GetKey(), "");            // not a string
   EXPECT_STREQ(Settings()->FindById(2)->GetKey(), "Grid.Width");  // absent: kept
 
@@ -74,7 +81,9 @@ TEST_F(UserSettingsTest, KeysAreUsAsciiText) {
   free->SetKey(
       "Gr\xC3\xB6\xC3\x9F"
       "e");
+#ifndef _WIN32
   EXPECT_EQ(Narrow(free->ToJSON()), R"({"collaborator_id": -1,"key": "Gr????e","value": ""})");
+#endif
   free->Release();
 }
 
