@@ -31,7 +31,8 @@ struct PartPlacer {
   bool anyCrossed = false;
 
   void Add(uint32_t start, uint32_t end, std::vector<MinuteRange>& out) {
-    if (!first && (crossed || (previousEnd != 0 && start < previousEnd))) {
+    // A part after one that ends at 00:00 (0: not ended) starts on the next day.
+    if (!first && (crossed || previousEnd == 0 || start < previousEnd)) {
       offset += kDayMinutes;
       anyCrossed = true;
     }
@@ -79,10 +80,10 @@ int32_t DayIndex(const velk_data::IData* data, uint32_t date) {
 void CycleShifts(velk_data::IShiftCycleAssignment* assignment, uint32_t start, uint32_t end,
                  int32_t planType, std::vector<uint32_t>& dates,
                  std::vector<velk_data::IShiftCycleElement*>& elements) {
-  // A cycle puts at most one shift on a day: a closed range needs no count first.
-  const uint32_t room = end != 0 && end >= start
-                            ? end - start + 1
-                            : assignment->CountShifts(start, end, planType, false);
+  // A cycle puts at most one shift on a day: a short closed range needs no count first.
+  const bool shortRange = end != 0 && end >= start && end - start < 1024;
+  const uint32_t room =
+      shortRange ? end - start + 1 : assignment->CountShifts(start, end, planType, false);
   dates.resize(room);
   elements.resize(room);
   const uint32_t count =

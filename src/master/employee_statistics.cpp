@@ -151,10 +151,11 @@ uint32_t CEmployeeStatistics::ShiftTypeCount(const velk_data::IShiftType* type, 
   return it == counts.end() ? 0 : it->second;
 }
 
-const CEmployeeStatistics::AbsenceSums& CEmployeeStatistics::Absences(uint32_t from, uint32_t to,
+const CEmployeeStatistics::AbsenceSums& CEmployeeStatistics::Absences(Cache<uint32_t>& index,
+                                                                      uint32_t from, uint32_t to,
                                                                       int32_t planType) {
   const StatKey key{nullptr, from, to, planType};
-  if (const uint32_t* index = m_absenceIndex.Find(key)) return m_absences[*index];
+  if (const uint32_t* at = index.Find(key)) return m_absences[*at];
   // Every leave type's sums at once, in collection order: a table of all leave types costs
   // one pass over the absences, and its lookups stay within one small block.
   std::vector<velk_data::ILeaveType*> types;
@@ -171,21 +172,23 @@ const CEmployeeStatistics::AbsenceSums& CEmployeeStatistics::Absences(uint32_t f
                           }
                         },
                         IgnoreRest{}});
+  // Only the cache of the measure asked for learns the answer; the other one computes its own
+  // when asked, as each kind of answer is cached on its own.
   m_absences.push_back(std::move(sums));
-  m_absenceIndex.Put(key, static_cast<uint32_t>(m_absences.size() - 1));
+  index.Put(key, static_cast<uint32_t>(m_absences.size() - 1));
   return m_absences.back();
 }
 
 double CEmployeeStatistics::AbsenceHours(const velk_data::ILeaveType* type, uint32_t from,
                                          uint32_t to, int32_t planType) {
-  for (const AbsenceSum& sum : Absences(from, to, planType))
+  for (const AbsenceSum& sum : Absences(m_absenceHours, from, to, planType))
     if (sum.type == type) return sum.hours;
   return 0.0;
 }
 
 double CEmployeeStatistics::AbsenceDays(const velk_data::ILeaveType* type, uint32_t from,
                                         uint32_t to, int32_t planType) {
-  for (const AbsenceSum& sum : Absences(from, to, planType))
+  for (const AbsenceSum& sum : Absences(m_absenceDays, from, to, planType))
     if (sum.type == type) return sum.days;
   return 0.0;
 }

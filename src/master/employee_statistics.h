@@ -42,8 +42,9 @@ class CEmployeeStatistics {
     double hours, days;
   };
   using AbsenceSums = std::vector<AbsenceSum>;
-  // The absence hours and days of every leave type over a range, computed once.
-  const AbsenceSums& Absences(uint32_t from, uint32_t to, int32_t planType);
+  // The absence hours and days of every leave type over a range, through the index of the
+  // measure asked for.
+  const AbsenceSums& Absences(Cache<uint32_t>& index, uint32_t from, uint32_t to, int32_t planType);
 
   const velk_data::IEmployee* m_employee;
   Cache<Actual> m_actual;
@@ -51,7 +52,8 @@ class CEmployeeStatistics {
   Cache<uint32_t> m_workdays;
   Cache<uint32_t> m_customShifts;
   Cache<uint32_t> m_shiftTypes;
-  Cache<uint32_t> m_absenceIndex;  // into m_absences
+  Cache<uint32_t> m_absenceHours;  // into m_absences
+  Cache<uint32_t> m_absenceDays;   // into m_absences
   std::vector<AbsenceSums> m_absences;
   Cache<double> m_overtime;
   Cache<uint32_t> m_surcharge;

@@ -57,7 +57,10 @@ constexpr const char16_t* kModel =
     {"id": 5, "employee_id": 3, "shift_type_id": 2, "date": "2026-12-24"}]},
   "custom_shift": {"cu": [
     {"id": 1, "employee_id": 1, "date": "2026-03-02", "name": "Visit", "part_count": 1,
-     "start_at_0": "15:00", "end_at_0": "16:00", "actual_hours": 1}]},
+     "start_at_0": "15:00", "end_at_0": "16:00", "actual_hours": 1},
+    {"id": 2, "employee_id": 3, "date": "2026-03-11", "name": "Split night", "part_count": 2,
+     "start_at_0": "20:00", "end_at_0": "00:00", "start_at_1": "01:00", "end_at_1": "05:00",
+     "actual_hours": 7}]},
   "absence": {"cu": [
     {"id": 1, "employee_id": 1, "leave_type_id": 1, "date": "2026-03-03"},
     {"id": 2, "employee_id": 1, "leave_type_id": 1, "date": "2026-03-04", "time_of_day": 1},
@@ -173,6 +176,11 @@ TEST_F(EmployeeStatisticsTest, NightShiftSeenFromTheNextDayAndItsSurchargeOnAHal
   uint32_t dates[4];
   ASSERT_EQ(employee->GetWorkDates(dates, Day(3, 9), Day(3, 10), 0, false), 2u);
   EXPECT_EQ(dates[1], Day(3, 10));
+  // A part after one that ends at midnight belongs to the next day.
+  ASSERT_EQ(employee->GetWorkDates(dates, Day(3, 11), Day(3, 12), 0, false), 2u);
+  ASSERT_EQ(employee->GetWorkingIntervals(starts, ends, Day(3, 12), 0, false), 1u);
+  EXPECT_EQ(starts[0], 60u);
+  EXPECT_EQ(ends[0], 300u);
 
   // 24 December is a holiday in the morning: the type covers only that half, which the shift
   // does not reach, unless the half holiday counts as a whole one.
@@ -188,6 +196,11 @@ TEST_F(EmployeeStatisticsTest, AnswersStayUntilTheNextMessage) {
   EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 34.0);
   ASSERT_TRUE(Update(uR"({"debug_info": {}})"));
   EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 36.0);
+  // Hours and days are answers of their own: asking one does not answer the other.
+  EXPECT_DOUBLE_EQ(employee->GetAbsenceHours(LeaveType(1), Day(3, 1), Day(3, 31), 0), 12.0);
+  employee->GetAbsences()->FindById(1)->SetTimeOfDay(1);
+  EXPECT_DOUBLE_EQ(employee->GetAbsenceDays(LeaveType(1), Day(3, 1), Day(3, 31), 0), 1.0);
+  EXPECT_DOUBLE_EQ(employee->GetAbsenceHours(LeaveType(1), Day(3, 1), Day(3, 31), 0), 12.0);
 }
 
 TEST_F(EmployeeStatisticsTest, NoEmploymentNoModelNoRangeGiveNothing) {
