@@ -35,13 +35,14 @@ std::array<uint32_t, kWeekdays> WeekdayCounts(uint32_t from, uint32_t to) {
   return counts;
 }
 
-// Calls visit(holiday) for each holiday in [from, to].
+// Calls visit(holiday) for each holiday in [from, to], as the holidays' range query selects
+// them (to 0: up to the last).
 template <class Visit>
 void ForEachHoliday(const CData* root, uint32_t from, uint32_t to, Visit&& visit) {
-  if (from > to) return;
+  if (to != 0 && from > to) return;
   const auto& holidays = root->Holidays()->Items();
   for (auto it = holidays.lower_bound(std::make_tuple(from));
-       it != holidays.end() && (*it)->GetDate() <= to; ++it)
+       it != holidays.end() && (to == 0 || (*it)->GetDate() <= to); ++it)
     visit(**it);
 }
 
