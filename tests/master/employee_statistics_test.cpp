@@ -187,7 +187,12 @@ TEST_F(EmployeeStatisticsTest, AnswersStayUntilTheNextMessage) {
   employee->GetCustomShifts()->GetAt(0)->SetActualHours(3);
   EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 34.0);
   ASSERT_TRUE(Update(uR"({"debug_info": {}})"));
+  EXPECT_DOUBLE_EQ(Employee(2)->GetTargetHours(Day(3, 1), Day(3, 31)), 70.5);
   EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 36.0);
+  // Another employee with answers goes: the next message still drops the first one's.
+  employee->GetCustomShifts()->GetAt(0)->SetActualHours(1);
+  ASSERT_TRUE(Update(uR"({"employee": {"d": [{"id": 2}]}})"));
+  EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 34.0);
 }
 
 TEST_F(EmployeeStatisticsTest, NoEmploymentNoModelNoRangeGiveNothing) {
