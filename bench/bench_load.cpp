@@ -7,6 +7,10 @@
 //   absences and planned shifts most of them. These also report the memory a load adds: the
 //   resident set (rss_MB, the heap trimmed first) and the heap in use (heap_MB), against the
 //   same figures of RapidJSON's document.
+// - ClearYear: Clear of the loaded year (the load not timed), against that load (x_load).
+// - Update*: one Update of an absence, an employee or a group in the loaded year, the
+//   transaction log released; an unchanged item still takes the whole intake, links cleared and
+//   derived state rebuilt.
 // Run with GLIBC_TUNABLES=glibc.malloc.hugetlb=1 (make bench sets it).
 
 #include <malloc.h>
@@ -224,6 +228,94 @@ void BM_LoadYearSorted(benchmark::State& state) {
   memory.Report(state);
 }
 
+// Clear of a loaded year; the load is timed apart, for the ratio.
+void BM_ClearYear(benchmark::State& state) {
+  Message& message = YearMessage();
+  double loadCpu = 0;
+  const double cpuBefore = g_timedThreadSeconds;
+  for (auto _ : state) {
+    CData data;
+    const double before = ThreadSeconds();
+    CheckLoad(state, data, data.Load(message.text.c_str(), true, nullptr, nullptr), message);
+    loadCpu += ThreadSeconds() - before;
+    state.SetIterationTime(Timed([&] { data.Clear(); }));
+  }
+  const double clearCpu = g_timedThreadSeconds - cpuBefore;
+  const double n = static_cast<double>(state.iterations());
+  state.counters["cpu_ms"] = clearCpu / n * 1e3;
+  state.counters["load_cpu_ms"] = loadCpu / n * 1e3;
+  state.counters["x_load"] = clearCpu / loadCpu;
+}
+
+// The loaded year the updates change, loaded once.
+CData& YearModel() {
+  static CData data;
+  static const bool loaded = data.Load(YearMessage().text.c_str(), true, nullptr, nullptr);
+  (void)loaded;
+  return data;
+}
+
+// A message that writes item back unchanged as a user's request.
+std::u16string UpdateOf(const char16_t* key, const velk_data::IItem* item) {
+  std::u16string json = item->GetJSON(0);
+  json.insert(1, u"\"user_request\":1,");
+  return u"{\"" + std::u16string(key) + u"\":{\"cu\":[" + json + u"]}}";
+}
+
+// With replace, the message deletes the item first and creates it again: a deletion looks the
+// id up over every owner.
+void UpdateBenchmark(benchmark::State& state, const char16_t* key,
+                     const velk_data::IItem* (*pick)(const CData&), bool replace = false) {
+  CData& data = YearModel();
+  std::u16string json = UpdateOf(key, pick(data));
+  if (replace) {
+    const std::string id = std::to_string(pick(data)->GetId());
+    json.insert(json.find(u"\"cu\""),
+                u"\"d\":[{\"id\":" + std::u16string(id.begin(), id.end()) + u"}],");
+  }
+  const double cpuBefore = g_timedThreadSeconds;
+  for (auto _ : state) {
+    velk_data::ITransactionLog* log = nullptr;
+    state.SetIterationTime(Timed([&] {
+      log = data.Update(json.c_str(), true, nullptr, nullptr);
+      if (log) log->Release();
+    }));
+    if (!log) state.SkipWithError(velk_json::ToNarrow(data.GetErrorText(), 0).c_str());
+  }
+  state.counters["cpu_ms"] =
+      (g_timedThreadSeconds - cpuBefore) / static_cast<double>(state.iterations()) * 1e3;
+}
+const velk_data::IEmployee* MiddleEmployee(const CData& data) {
+  const velk_data::IEmployees* employees = data.GetEmployees();
+  return employees->GetAt(employees->GetCount() / 2);
+}
+void BM_UpdateAbsence(benchmark::State& state) {
+  UpdateBenchmark(state, u"absence", [](const CData& data) -> const velk_data::IItem* {
+    const velk_data::IAbsences* absences = MiddleEmployee(data)->GetAbsences();
+    return absences->GetAt(absences->GetCount() / 2);
+  });
+}
+void BM_ReplaceAbsence(benchmark::State& state) {
+  UpdateBenchmark(
+      state, u"absence",
+      [](const CData& data) -> const velk_data::IItem* {
+        const velk_data::IAbsences* absences = MiddleEmployee(data)->GetAbsences();
+        return absences->GetAt(absences->GetCount() / 2);
+      },
+      true);
+}
+void BM_UpdateEmployee(benchmark::State& state) {
+  UpdateBenchmark(state, u"employee", [](const CData& data) -> const velk_data::IItem* {
+    return MiddleEmployee(data);
+  });
+}
+void BM_UpdateGroup(benchmark::State& state) {
+  UpdateBenchmark(state, u"group", [](const CData& data) -> const velk_data::IItem* {
+    const velk_data::IGroups* groups = data.GetGroups();
+    return groups->GetAt(groups->GetCount() / 2);
+  });
+}
+
 // Registration order is run order: RapidJSON first, so the others can compare.
 BENCHMARK(BM_RapidJsonDomParse)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadInOrder)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -233,6 +325,11 @@ BENCHMARK(BM_ReloadSorted)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RapidJsonDomParseYear)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadYearInOrder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadYearSorted)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ClearYear)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_UpdateAbsence)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAbsence)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateEmployee)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateGroup)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

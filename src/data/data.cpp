@@ -196,14 +196,23 @@ CItemsBase* CData::RecordsOfOwner(int32_t typeCode, int32_t ownerId) const {
     return cycle ? cycle->Records(typeCode) : nullptr;
   }
   if (typeCode == kShiftCycleException) {
-    // The first assignment with the id in employee order.
-    for (CEmployee* employee : m_employees->Items()) {
-      const CShiftCycleAssignments* assignments = AssignmentsOf(*employee);
-      if (CShiftCycleAssignment* assignment = assignments ? assignments->FindId(ownerId) : nullptr)
-        return assignment->Records(typeCode);
-    }
+    CShiftCycleAssignment* assignment = AssignmentById(ownerId);
+    return assignment ? assignment->Records(typeCode) : nullptr;
   }
   return nullptr;
+}
+
+CShiftCycleAssignment* CData::AssignmentById(int32_t id) const {
+  if (!m_assignmentsIndexed) {
+    // In employee order, each one's in collection order; emplace keeps the first of an id.
+    for (CEmployee* employee : m_employees->Items())
+      if (const CShiftCycleAssignments* assignments = AssignmentsOf(*employee))
+        for (CShiftCycleAssignment* assignment : assignments->Items())
+          m_assignmentsById.emplace(assignment->GetId(), assignment);
+    m_assignmentsIndexed = true;
+  }
+  auto it = m_assignmentsById.find(id);
+  return it == m_assignmentsById.end() ? nullptr : it->second;
 }
 
 CItemBase* CData::FindForDeletion(int32_t typeCode, int32_t id) const {

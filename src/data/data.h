@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,7 @@ class CShiftCycles;
 class CWorkplaces;
 class CSurchargeTypes;
 class CUserSpecification;
+class CShiftCycleAssignment;
 
 class CData final : public velk_data::IData {
  public:
@@ -98,6 +100,13 @@ class CData final : public velk_data::IData {
   // The collection of records of typeCode held by the owner with ownerId (the group, employee,
   // shift cycle or, for exceptions, the shift cycle assignment), or null when there is none.
   CItemsBase* RecordsOfOwner(int32_t typeCode, int32_t ownerId) const;
+  // Drops the lookup of shift cycle assignments by id: an assignment came, went, moved or
+  // changed its id.
+  void ForgetAssignmentIds() {
+    if (!m_assignmentsIndexed) return;
+    m_assignmentsById.clear();
+    m_assignmentsIndexed = false;
+  }
   // The first item of typeCode with id: in the root collection, or over all owners in order.
   CItemBase* FindForDeletion(int32_t typeCode, int32_t id) const;
   // Sets the employees' permissions from (employee id, permission) pairs, a later pair of the
@@ -130,6 +139,8 @@ class CData final : public velk_data::IData {
   template <class C>
   C* Register(C* collection);
   bool RecordsAvailable(int32_t typeCode) const;
+  // The first shift cycle assignment with id in employee order, or null.
+  CShiftCycleAssignment* AssignmentById(int32_t id) const;
   // The permission of the collaborator's access entry for group, -1 when there is none.
   int32_t GroupAccessPermission(const velk_data::IGroup* group, int32_t collaboratorId) const;
 
@@ -166,4 +177,8 @@ class CData final : public velk_data::IData {
   CUserSpecification* m_currentUser = nullptr;
   // A free profile for users without one of their own; lives as long as the root.
   CUserSpecification* m_defaultUser = nullptr;
+  // The exceptions of a message name their assignment by id alone: searching every employee
+  // for each one grows with the square of the staff. Built on first use after a change.
+  mutable std::unordered_map<int32_t, CShiftCycleAssignment*> m_assignmentsById;
+  mutable bool m_assignmentsIndexed = false;
 };

@@ -80,6 +80,7 @@ class COrderedItems : public Interface, public CItemsBase {
     m_items.clear();
     m_index.Invalidate();
     m_maxId = 0;
+    Changed();
   }
   CItemBase* LoadItem(const velk_json::CJSONObject& json) override {
     Item* item = static_cast<Item*>(ReadNew(NewItem(), json));
@@ -96,6 +97,7 @@ class COrderedItems : public Interface, public CItemsBase {
     m_items.erase(it);
     m_index.Invalidate();
     delete item;
+    Changed();
   }
   CItemBase* FindItem(int32_t id) override { return FindId(id); }
 
@@ -113,11 +115,16 @@ class COrderedItems : public Interface, public CItemsBase {
       delete item;
       removed = true;
     }
-    if (removed) m_index.Invalidate();
+    if (!removed) return;
+    m_index.Invalidate();
+    Changed();
   }
 
   // Hooks of the item side.
-  void OnIdChanged() { m_index.Invalidate(); }
+  void OnIdChanged() {
+    m_index.Invalidate();
+    Changed();
+  }
   // The item's sort key changed from before: it moves behind the items now equal to it.
   void Reposition(Item* item, const Key& before) {
     auto it = Locate(item, before);
@@ -126,6 +133,7 @@ class COrderedItems : public Interface, public CItemsBase {
     m_items.erase(it);
     m_items.insert(item);
     m_index.Invalidate();
+    Changed();
   }
 
   const Set& Items() const { return m_items; }
@@ -150,7 +158,11 @@ class COrderedItems : public Interface, public CItemsBase {
     item->m_owned = true;
     m_items.insert(item);
     m_index.Inserted(item, [](const Item* a, const Item* b) { return Less()(a, b); });
+    Changed();
   }
+  // Called after every change of the items, their order or their ids, for a derived
+  // collection that keeps something over them (it hides this one).
+  void OnItemsChanged() {}
   template <class It>
   static uint32_t Copy(It first, It last, ItemInterface** out) {
     uint32_t n = 0;
@@ -160,6 +172,7 @@ class COrderedItems : public Interface, public CItemsBase {
   }
 
  private:
+  void Changed() { static_cast<Derived*>(this)->OnItemsChanged(); }
   typename Set::iterator Locate(const Item* item, const Key& key) {
     auto range = m_items.equal_range(key);
     for (auto it = range.first; it != range.second; ++it)

@@ -110,6 +110,7 @@ uint32_t CEmployee::GetGroups(velk_data::IGroup** out) const {
         for (velk_data::IGroup* g = membership->GetGroup(); g && g->IsInTree();
              g = g->GetParentGroup())
           m_groupCache.insert(g);
+    if (!m_groupCache.empty()) Linked();
   }
   if (out) std::copy(m_groupCache.begin(), m_groupCache.end(), out);
   return static_cast<uint32_t>(m_groupCache.size());
@@ -212,6 +213,38 @@ void CEmployees::UpdateDerived(const std::set<std::u16string>& /*changedTypes*/)
   if (root->HasRestrictedRights()) return;
   const int32_t permission = root->HasReadOnlyRights() ? 1 : 2;
   for (CEmployee* employee : Items()) employee->SetPermission(permission);
+}
+
+CEmployee::~CEmployee() {
+  if (m_linkIndex >= 0) static_cast<CEmployees*>(m_collection)->Unlink(this);
+}
+
+// Only the collection's own employees: a free one keeps his caches, as he always did.
+void CEmployee::Linked() const {
+  if (m_linkIndex < 0 && m_owned)
+    static_cast<CEmployees*>(m_collection)->Link(const_cast<CEmployee*>(this));
+}
+
+void CEmployees::Link(CEmployee* employee) {
+  employee->m_linkIndex = static_cast<int32_t>(m_linked.size());
+  m_linked.push_back(employee);
+}
+
+void CEmployees::Unlink(CEmployee* employee) {
+  // The last one takes his place.
+  CEmployee* last = m_linked.back();
+  m_linked[static_cast<size_t>(employee->m_linkIndex)] = last;
+  last->m_linkIndex = employee->m_linkIndex;
+  m_linked.pop_back();
+  employee->m_linkIndex = -1;
+}
+
+void CEmployees::ClearLinks() {
+  for (CEmployee* employee : m_linked) {
+    employee->ClearLinks();
+    employee->m_linkIndex = -1;
+  }
+  m_linked.clear();
 }
 
 void CEmployees::BeforeDestroy(CEmployee* employee) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "data/type_codes.h"
 #include "items/item.h"
@@ -28,6 +29,7 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   static constexpr uint32_t kCustomFields = 8;
 
   using CItem::CItem;
+  ~CEmployee() override;
 
   void ClearLinks() override {
     m_groupCache.clear();
@@ -289,14 +291,22 @@ class CEmployee : public CItem<CEmployee, velk_data::IEmployee, velk_data::IEmpl
   uint32_t m_scheduleBk = 0xFFFFFF;
   bool m_boldText = false;
   CEmployeeStatistics& Statistics() const {
-    if (!m_statistics) m_statistics = std::make_unique<CEmployeeStatistics>(this);
+    if (!m_statistics) {
+      m_statistics = std::make_unique<CEmployeeStatistics>(this);
+      Linked();
+    }
     return *m_statistics;
   }
+  // Puts him on his collection's list of employees with derived state, once.
+  void Linked() const;
+  friend class CEmployees;
 
   // Derived: emptied by ClearLinks, rebuilt by GetGroups.
   mutable std::set<velk_data::IGroup*> m_groupCache;
   // Derived: the statistics' caches, made on the first question after ClearLinks.
   mutable std::unique_ptr<CEmployeeStatistics> m_statistics;
+  // His place on the collection's list of employees with derived state; -1 while off it.
+  mutable int32_t m_linkIndex = -1;
 };
 
 class CEmployees : public CMasterItems<CEmployees, velk_data::IEmployees, CEmployee> {
@@ -306,11 +316,24 @@ class CEmployees : public CMasterItems<CEmployees, velk_data::IEmployees, CEmplo
   uint32_t CountAvailable(velk_data::IEmployee* const* employees, uint32_t count, uint32_t day,
                           int32_t planType) const override;
 
-  void ClearLinks() override {
-    for (CEmployee* employee : Items()) employee->ClearLinks();
+  ~CEmployees() override { ClearLinks(); }
+
+  // Only the employees a question gave derived state are visited: a message must not cost a
+  // walk over every employee of a large organisation for caches that were never made.
+  void ClearLinks() override;
+  void Clear() override {
+    ClearLinks();
+    CMasterItems::Clear();
   }
   // The signed-in user's rights decide every permission, except for a restricted user, whose
   // permissions come with the messages ("restricted_access").
   void UpdateDerived(const std::set<std::u16string>& changedTypes) override;
   void BeforeDestroy(CEmployee* employee);
+
+ private:
+  friend class CEmployee;
+  void Link(CEmployee* employee);
+  void Unlink(CEmployee* employee);
+
+  std::vector<CEmployee*> m_linked;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_map>
+#include <vector>
 
 #include "data/data.h"
 #include "data/type_codes.h"
@@ -231,13 +233,19 @@ void CGroups::UpdateDerived(const std::set<std::u16string>& changedTypes) {
   if (!root) return;
   root->SetTreeFlags(true, true);
   // What the root reaches through child links is the tree. A group whose chain ends elsewhere
-  // (a missing parent) or loops (a cycle) is never reached.
+  // (a missing parent) or loops (a cycle) is never reached. The children are gathered once:
+  // a walk of every group per parent grows with the square of the tree.
+  std::unordered_map<const velk_data::IGroup*, std::vector<CGroup*>> children;
+  for (CGroup* group : groups)
+    if (group->GetParentGroup()) children[group->GetParentGroup()].push_back(group);
   std::vector<CGroup*> pending{root};
   while (!pending.empty()) {
     CGroup* parent = pending.back();
     pending.pop_back();
-    for (CGroup* group : groups) {
-      if (group->GetParentGroup() != parent || group->IsInTree()) continue;
+    auto it = children.find(parent);
+    if (it == children.end()) continue;
+    for (CGroup* group : it->second) {
+      if (group->IsInTree()) continue;
       group->SetTreeFlags(false, true);
       pending.push_back(group);
     }

@@ -82,6 +82,12 @@ class CShiftCycleAssignments
                               CShiftCycleAssignment> {
  public:
   using CEmployeeRecords::CEmployeeRecords;
+  ~CShiftCycleAssignments() override {
+    if (!Items().empty()) OnItemsChanged();
+  }
+
+  // The root's lookup of assignments by id over all employees follows every change.
+  void OnItemsChanged() { Root()->ForgetAssignmentIds(); }
 
   uint32_t CountInPeriod(uint32_t from, uint32_t to) const override {
     return GetInPeriod(nullptr, from, to);

@@ -195,7 +195,12 @@ TEST_F(EmployeeStatisticsTest, AnswersStayUntilTheNextMessage) {
   employee->GetCustomShifts()->GetAt(0)->SetActualHours(3);
   EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 34.0);
   ASSERT_TRUE(Update(uR"({"debug_info": {}})"));
+  EXPECT_DOUBLE_EQ(Employee(2)->GetTargetHours(Day(3, 1), Day(3, 31)), 70.5);
   EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 36.0);
+  // Another employee with answers goes: the next message still drops the first one's.
+  employee->GetCustomShifts()->GetAt(0)->SetActualHours(1);
+  ASSERT_TRUE(Update(uR"({"employee": {"d": [{"id": 2}]}})"));
+  EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, nullptr, nullptr), 34.0);
   // Hours and days are answers of their own: asking one does not answer the other.
   EXPECT_DOUBLE_EQ(employee->GetAbsenceHours(LeaveType(1), Day(3, 1), Day(3, 31), 0), 12.0);
   employee->GetAbsences()->FindById(1)->SetTimeOfDay(1);

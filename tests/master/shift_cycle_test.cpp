@@ -94,6 +94,17 @@ TEST_F(CycleTest, ExceptionsFindTheirAssignmentUnderAnyEmployee) {
       Update(uR"({"shift_cycle_exception": {"cu": [
       {"id": 7, "shift_cycle_assignment_id": 2, "date": "2026-01-26"}]}})"));
   EXPECT_EQ(Assignment(2, 2)->CountShifts(0, 0, 0, false), 3u);
+
+  // The lookup by assignment id follows assignments that go and ids that change.
+  velk_data::IShiftCycleAssignment* first = Assignment(1, 1);
+  ASSERT_TRUE(Update(uR"({"shift_cycle_assignment": {"d": [{"id": 2}]}})"));
+  const char16_t* onTwo =
+      uR"({"shift_cycle_exception": {"cu": [
+      {"id": 9, "shift_cycle_assignment_id": 2, "date": "2026-01-12"}]}})";
+  EXPECT_EQ(Update(onTwo), nullptr);
+  first->SetId(2);
+  ASSERT_TRUE(Update(onTwo)) << Error();
+  EXPECT_EQ(first->GetExceptions()->GetCount(), 1u);
 }
 
 TEST_F(CycleTest, RemovingMasterItemsTakesWhatUsesThem) {

@@ -172,8 +172,10 @@ struct Sizes {
 
 class Generator {
  public:
-  Generator(uint32_t seed, uint32_t employees, std::u16string& text, SectionFilter filter)
-      : m_seed(seed), m_out(text), m_filter(filter) {
+  // With a sink, text is a buffer handed on after each item that fills it past kPiece.
+  Generator(uint32_t seed, uint32_t employees, std::u16string& text, SectionFilter filter,
+            const TextSink* sink)
+      : m_seed(seed), m_text(text), m_out(text), m_filter(filter), m_sink(sink) {
     m_sizes.employees = employees;
     m_sizes.groups = employees / 25 + 1;
   }
@@ -231,7 +233,13 @@ class Generator {
     m_out.Int(id);
     ++m_items;
   }
-  void EndItem() { m_out.Close(u'}'); }
+  void EndItem() {
+    m_out.Close(u'}');
+    if (m_sink && m_text.size() >= kPiece) {
+      (*m_sink)(m_text);
+      m_text.clear();
+    }
+  }
 
   void UserSpecifications(Random& random) {
     const char16_t* rights[] = {u"full", u"read-only", u"restricted"};
@@ -1064,13 +1072,34 @@ class Generator {
     return text + Number(day);
   }
 
+  static constexpr size_t kPiece = size_t{1} << 19;
+
   uint32_t m_seed;
+  std::u16string& m_text;
   Emitter m_out;
   SectionFilter m_filter;
+  const TextSink* m_sink;
   Sizes m_sizes;
   uint32_t m_section = 0;
   uint64_t m_items = 0;
 };
+
+}  // namespace
+
+namespace {
+
+// The message into text, or through text as a buffer into sink. The shift cycle sections are
+// added to the tail the buffer still holds: the closing brace of the message is in it.
+uint64_t Generate(std::u16string& text, const TextSink* sink, uint32_t seed, uint32_t employees,
+                  Content content, SectionFilter filter) {
+  uint64_t items = Generator(seed, employees, text, filter, sink).Run(content);
+  if (content == Content::kEverything) {
+    const Sizes sizes{};
+    items += AppendShiftCycles(text, seed, {employees, sizes.shiftTypes, sizes.workplaces});
+  }
+  if (sink) (*sink)(text);
+  return items;
+}
 
 }  // namespace
 
@@ -1079,13 +1108,15 @@ std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees, Messag
   std::u16string text;
   text.reserve(static_cast<size_t>(employees) * (content == Content::kEverything ? 30000 : 1300) +
                65536);
-  uint64_t items = Generator(seed, employees, text, filter).Run(content);
-  if (content == Content::kEverything) {
-    const Sizes sizes{};
-    items += AppendShiftCycles(text, seed, {employees, sizes.shiftTypes, sizes.workplaces});
-  }
+  const uint64_t items = Generate(text, nullptr, seed, employees, content, filter);
   if (stats) stats->items = items;
   return text;
+}
+
+uint64_t WritePlanningMessage(const TextSink& sink, uint32_t seed, uint32_t employees,
+                              Content content, SectionFilter filter) {
+  std::u16string buffer;
+  return Generate(buffer, &sink, seed, employees, content, filter);
 }
 
 std::u16string GeneratedDate(uint32_t day) { return Emitter::DateText(day); }

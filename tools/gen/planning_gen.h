@@ -12,7 +12,9 @@
 #define VELK_TOOLS_GEN_PLANNING_GEN_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace velk_gen {
 
@@ -35,6 +37,15 @@ std::u16string GeneratePlanningMessage(uint32_t seed, uint32_t employees,
                                        MessageStats* stats = nullptr,
                                        Content content = Content::kEverything,
                                        SectionFilter filter = nullptr);
+
+// Receives a message's text piece by piece, in order; a piece ends after a whole item.
+using TextSink = std::function<void(std::u16string_view piece)>;
+
+// The same text as GeneratePlanningMessage, handed to sink in pieces of about a megabyte, so
+// that a message of any size is written without being held; returns the number of items.
+uint64_t WritePlanningMessage(const TextSink& sink, uint32_t seed, uint32_t employees,
+                              Content content = Content::kEverything,
+                              SectionFilter filter = nullptr);
 
 // "Y-m-d" of a day counted from 2024-01-01, the calendar of the generated data.
 std::u16string GeneratedDate(uint32_t day);

@@ -41,25 +41,35 @@ int main(int argc, char** argv) {
                  "OUT\n");
     return 2;
   }
-  velk_gen::MessageStats stats;
-  std::u16string text = velk_gen::GeneratePlanningMessage(seed, employees, &stats, content);
-  std::string bytes;
-  if (utf8) {
-    bytes = velk_gen::ToUtf8(text);
-  } else {
-    bytes.reserve(text.size() * 2);
-    for (char16_t c : text) {
-      bytes.push_back(static_cast<char>(c & 0xFF));
-      bytes.push_back(static_cast<char>(c >> 8));
-    }
-  }
   std::FILE* file = std::fopen(path, "wb");
-  if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
-      std::fclose(file) != 0) {
+  if (!file) {
     std::perror(path);
     return 1;
   }
-  std::printf("%s: %zu bytes, %llu items\n", path, bytes.size(),
-              static_cast<unsigned long long>(stats.items));
+  // Piece by piece: a message of 100,000 employees is gigabytes.
+  uint64_t bytes = 0;
+  bool written = true;
+  std::string piece;
+  const uint64_t items = velk_gen::WritePlanningMessage(
+      [&](std::u16string_view text) {
+        piece.clear();
+        if (utf8) {
+          piece = velk_gen::ToUtf8(std::u16string(text));
+        } else {
+          for (char16_t c : text) {
+            piece.push_back(static_cast<char>(c & 0xFF));
+            piece.push_back(static_cast<char>(c >> 8));
+          }
+        }
+        written = written && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+        bytes += piece.size();
+      },
+      seed, employees, content);
+  if (std::fclose(file) != 0 || !written) {
+    std::perror(path);
+    return 1;
+  }
+  std::printf("%s: %llu bytes, %llu items\n", path, static_cast<unsigned long long>(bytes),
+              static_cast<unsigned long long>(items));
   return 0;
 }

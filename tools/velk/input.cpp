@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "tools/velk/command.h"
 #include "tools/velk/text.h"
@@ -21,12 +20,17 @@ namespace velk_cli {
 
 namespace {
 
-void AppendUtf16(std::string_view bytes, bool little, std::u16string* text) {
-  text->reserve(bytes.size() / 2);
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-    *text +=
-        static_cast<char16_t>(little ? byte(i) | byte(i + 1) << 8 : byte(i) << 8 | byte(i + 1));
+// UTF-16 of the given byte order read straight into text: a message file can be gigabytes,
+// and a copy of it as bytes would double what the load needs.
+bool ReadUtf16(std::istream& file, size_t bytes, bool little, std::u16string* text) {
+  text->resize(bytes / 2);
+  if (!file.read(reinterpret_cast<char*>(text->data()), static_cast<std::streamsize>(bytes)))
+    return false;
+  const char16_t probe = 1;
+  const bool hostLittle = *reinterpret_cast<const unsigned char*>(&probe) == 1;
+  if (little != hostLittle)
+    for (char16_t& c : *text) c = static_cast<char16_t>(c << 8 | c >> 8);
+  return true;
 }
 
 // A bar of items loaded against an estimate: every item is a JSON object, so the opening
@@ -63,28 +67,43 @@ class ProgressBar {
 }  // namespace
 
 bool ReadMessage(const std::string& path, std::u16string* text, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file.good() && !file.eof()) {
+  text->clear();
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff end = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  unsigned char head[3] = {};
+  const size_t size = end > 0 ? static_cast<size_t>(end) : 0;
+  // A directory opens, but neither reading its head nor peeking into it succeeds.
+  const bool readable =
+      end >= 0 && file.seekg(0) &&
+      (size ? static_cast<bool>(file.read(reinterpret_cast<char*>(head), std::min<size_t>(size, 3)))
+            : (file.peek(), !file.bad()));
+  if (!readable) {
     *error = "cannot be read";
     return false;
   }
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const std::string_view all(bytes);
-  text->clear();
-  const bool marked = bytes.size() >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) ||
-                                            (byte(0) == 0xFE && byte(1) == 0xFF));
-  if (marked || (bytes.size() >= 2 && (byte(0) == 0) != (byte(1) == 0))) {
-    if (bytes.size() % 2) {
+  const bool marked =
+      size >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
+  if (marked || (size >= 2 && (head[0] == 0) != (head[1] == 0))) {
+    if (size % 2) {
       *error = "UTF-16 text with an odd number of bytes";
       return false;
     }
-    AppendUtf16(all.substr(marked ? 2 : 0), marked ? byte(0) == 0xFF : byte(1) == 0, text);
+    const size_t skip = marked ? 2 : 0;
+    if (!file.seekg(static_cast<std::streamoff>(skip)) ||
+        !ReadUtf16(file, size - skip, marked ? head[0] == 0xFF : head[1] == 0, text)) {
+      *error = "cannot be read";
+      return false;
+    }
   } else {
-    const size_t skip =
-        bytes.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF ? 3 : 0;
+    const size_t skip = size >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF ? 3 : 0;
+    std::string bytes(size - skip, '\0');
+    if (!file.seekg(static_cast<std::streamoff>(skip)) ||
+        !file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+      *error = "cannot be read";
+      return false;
+    }
     size_t bad = 0;
-    if (!AppendUtf8(all.substr(skip), *text, &bad)) {
+    if (!AppendUtf8(bytes, *text, &bad)) {
       *error = "not UTF-8 text (byte " + std::to_string(skip + bad) + ")";
       return false;
     }
