@@ -14,7 +14,9 @@ std::pair<CBookings::Set::const_iterator, CBookings::Set::const_iterator> CBooki
     uint32_t start, uint32_t end, int32_t account) const {
   const Set& items = Items();
   auto lo = items.lower_bound(std::make_tuple(account, start));
-  if (end != 0) return {lo, items.lower_bound(std::make_tuple(account, end + 1))};
+  // The last day number has no day after it: like 0, it leaves the range open.
+  if (end != 0 && end != std::numeric_limits<uint32_t>::max())
+    return {lo, items.lower_bound(std::make_tuple(account, end + 1))};
   if (account == std::numeric_limits<int32_t>::max()) return {lo, items.end()};
   return {lo, items.lower_bound(std::make_tuple(account + 1, 0u))};
 }

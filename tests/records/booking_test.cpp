@@ -46,6 +46,7 @@ TEST_F(BookingTest, AccountsOrderBookingsAndSelectRanges) {
   EXPECT_DOUBLE_EQ(bookings->SumValues(Day(3, 1), Day(3, 2), 2), 9.0);
   EXPECT_DOUBLE_EQ(bookings->SumValues(Day(4, 1), Day(4, 30), 2), 0.0);
   EXPECT_DOUBLE_EQ(bookings->SumValues(0, 0, 1), 13.5);
+  EXPECT_EQ(bookings->CountInRange(Day(6, 1), UINT32_MAX, 1), 1u);  // the last day: open
 
   // A booking read again with another account moves to that account's place.
   ASSERT_TRUE(Update(uR"({"booking": {"cu": [{"id": 1, "employee_id": 1, "account": 0}]}})"));
