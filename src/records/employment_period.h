@@ -14,6 +14,8 @@
 #include "records/date_period.h"
 #include "velk_data/periods.h"
 
+// Employment periods answer to their employee themselves rather than through the employee
+// record shape (employee_record.h), which stands on their employment intervals.
 class CEmploymentPeriods;
 
 class CEmploymentPeriod

@@ -1,7 +1,5 @@
 #include "records/individual_working_time.h"
 
-velk_data::IEmployee* CIndividualWorkingTime::GetEmployee() const { return Holder(); }
-
 void CIndividualWorkingTime::Assign(const velk_data::IIndividualWorkingTime* other) {
   SetId(other->GetId());
   SetWorkingTimeModel(other->GetWorkingTimeModel());

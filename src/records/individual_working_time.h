@@ -11,26 +11,23 @@
 #include <vector>
 
 #include "data/data.h"
-#include "items/item.h"
-#include "items/ordered_items.h"
 #include "master/employee.h"
 #include "master/working_time_model.h"
 #include "records/date_period.h"
+#include "records/employee_record.h"
 #include "velk_data/periods.h"
 
 class CIndividualWorkingTimes;
 
 class CIndividualWorkingTime
-    : public CItem<CIndividualWorkingTime, velk_data::IIndividualWorkingTime,
-                   velk_data::IIndividualWorkingTimes> {
+    : public CEmployeeRecord<CIndividualWorkingTime, velk_data::IIndividualWorkingTime,
+                             velk_data::IIndividualWorkingTimes> {
  public:
   static constexpr const char16_t* kTypeName = u"individual_working_time";
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
   using Collection = CIndividualWorkingTimes;
 
-  using CItem::CItem;
+  using CEmployeeRecord::CEmployeeRecord;
 
-  velk_data::IEmployee* GetEmployee() const override;
   velk_data::IWorkingTimeModel* GetWorkingTimeModel() const override { return m_model; }
   void SetWorkingTimeModel(velk_data::IWorkingTimeModel* model) override {
     m_model = static_cast<CWorkingTimeModel*>(model);
@@ -60,12 +57,11 @@ class CIndividualWorkingTime
 };
 
 class CIndividualWorkingTimes
-    : public COrderedItems<CIndividualWorkingTimes, velk_data::IIndividualWorkingTimes,
-                           CIndividualWorkingTime, CEmployee> {
+    : public CEmployeeRecords<CIndividualWorkingTimes, velk_data::IIndividualWorkingTimes,
+                              CIndividualWorkingTime> {
  public:
-  using COrderedItems::COrderedItems;
+  using CEmployeeRecords::CEmployeeRecords;
 
-  velk_data::IEmployee* GetEmployee() const override { return OwnerItem(); }
   uint32_t CountInRange(uint32_t start, uint32_t end) const override {
     return GetInRange(nullptr, start, end);
   }

@@ -1,7 +1,5 @@
 #include "records/leave_entitlement.h"
 
-velk_data::IEmployee* CLeaveEntitlement::GetEmployee() const { return Holder(); }
-
 void CLeaveEntitlement::Assign(const velk_data::ILeaveEntitlement* other) {
   SetId(other->GetId());
   SetLeaveType(other->GetLeaveType());

@@ -6,24 +6,21 @@
 #include <tuple>
 
 #include "data/data.h"
-#include "items/item.h"
-#include "items/ordered_items.h"
 #include "master/employee.h"
 #include "master/leave_type.h"
+#include "records/employee_record.h"
 #include "velk_data/periods.h"
 
 class CLeaveEntitlements;
 
-class CLeaveEntitlement
-    : public CItem<CLeaveEntitlement, velk_data::ILeaveEntitlement, velk_data::ILeaveEntitlements> {
+class CLeaveEntitlement : public CEmployeeRecord<CLeaveEntitlement, velk_data::ILeaveEntitlement,
+                                                 velk_data::ILeaveEntitlements> {
  public:
   static constexpr const char16_t* kTypeName = u"leave_entitlement";
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
   using Collection = CLeaveEntitlements;
 
-  using CItem::CItem;
+  using CEmployeeRecord::CEmployeeRecord;
 
-  velk_data::IEmployee* GetEmployee() const override;
   velk_data::ILeaveType* GetLeaveType() const override { return m_leaveType; }
   void SetLeaveType(velk_data::ILeaveType* type) override {
     m_leaveType = static_cast<CLeaveType*>(type);
@@ -61,12 +58,12 @@ class CLeaveEntitlement
   bool m_inDays = true;
 };
 
-class CLeaveEntitlements : public COrderedItems<CLeaveEntitlements, velk_data::ILeaveEntitlements,
-                                                CLeaveEntitlement, CEmployee> {
+class CLeaveEntitlements
+    : public CEmployeeRecords<CLeaveEntitlements, velk_data::ILeaveEntitlements,
+                              CLeaveEntitlement> {
  public:
-  using COrderedItems::COrderedItems;
+  using CEmployeeRecords::CEmployeeRecords;
 
-  velk_data::IEmployee* GetEmployee() const override { return OwnerItem(); }
   // The first of the entitlements of leaveType in year (the one loaded first), or null.
   velk_data::ILeaveEntitlement* FindEntitlement(velk_data::ILeaveType* leaveType,
                                                 int32_t year) const override;

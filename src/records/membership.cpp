@@ -4,8 +4,6 @@
 
 #include "records/employment_period.h"
 
-velk_data::IEmployee* CMembership::GetEmployee() const { return Holder(); }
-
 void CMembership::Assign(const velk_data::IMembership* other) {
   SetId(other->GetId());
   SetGroup(other->GetGroup());

@@ -9,24 +9,22 @@
 #include <vector>
 
 #include "data/data.h"
-#include "items/item.h"
-#include "items/ordered_items.h"
 #include "master/employee.h"
 #include "master/group.h"
 #include "records/date_period.h"
+#include "records/employee_record.h"
 #include "velk_data/periods.h"
 
 class CMemberships;
 
-class CMembership : public CItem<CMembership, velk_data::IMembership, velk_data::IMemberships> {
+class CMembership
+    : public CEmployeeRecord<CMembership, velk_data::IMembership, velk_data::IMemberships> {
  public:
   static constexpr const char16_t* kTypeName = u"membership";
-  static constexpr const char16_t* kOwnerKey = u"employee_id";
   using Collection = CMemberships;
 
-  using CItem::CItem;
+  using CEmployeeRecord::CEmployeeRecord;
 
-  velk_data::IEmployee* GetEmployee() const override;
   velk_data::IGroup* GetGroup() const override { return m_group; }
   void SetGroup(velk_data::IGroup* group) override { m_group = static_cast<CGroup*>(group); }
   uint32_t GetStart() const override { return m_start; }
@@ -59,12 +57,10 @@ class CMembership : public CItem<CMembership, velk_data::IMembership, velk_data:
   int32_t m_rate = 100;
 };
 
-class CMemberships
-    : public COrderedItems<CMemberships, velk_data::IMemberships, CMembership, CEmployee> {
+class CMemberships : public CEmployeeRecords<CMemberships, velk_data::IMemberships, CMembership> {
  public:
-  using COrderedItems::COrderedItems;
+  using CEmployeeRecords::CEmployeeRecords;
 
-  velk_data::IEmployee* GetEmployee() const override { return OwnerItem(); }
   uint32_t CountInRange(uint32_t start, uint32_t end, bool withinEmployment) const override {
     return GetInRange(nullptr, start, end, withinEmployment);
   }
