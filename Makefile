@@ -53,11 +53,15 @@ windows:
 VELK_LINUX_PRESET ?= dev
 VELK_LINUX = build/$(VELK_LINUX_PRESET)/tools/velk/velk
 VELK_RUNS ?= "validate examples/ward.json" "summary examples/ward.json"
+# A test is run a second time only when it fails the first: Wine itself, not the test, has
+# failed a program once in a while; a test that fails twice fails the check. The Wine server
+# that cmake/wine-run.sh keeps up is stopped however the check ends.
 windows-check: windows
-	cd build/windows && ctest --output-on-failure -j $(JOBS)
 	@cmake --preset $(VELK_LINUX_PRESET) >/dev/null
 	@cmake --build --preset $(VELK_LINUX_PRESET) --target velk >/dev/null
-	@for args in $(VELK_RUNS); do \
+	@trap 'WINEPREFIX=$(CURDIR)/build/wine wineserver -k 2>/dev/null || true' EXIT; \
+	(cd build/windows && ctest --output-on-failure --repeat until-pass:2 -j $(JOBS)) || exit 1; \
+	for args in $(VELK_RUNS); do \
 	  $(VELK_LINUX) $$args | sed -E 's/in [0-9.]+ ms/in - ms/' > build/windows/velk-linux.txt; \
 	  cmake/wine-run.sh build/windows/bin/velk.exe $$args | tr -d '\r' \
 	    | sed -E 's/in [0-9.]+ ms/in - ms/' > build/windows/velk-wine.txt; \

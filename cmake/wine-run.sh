@@ -22,5 +22,13 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     WINEARCH=win64 wine wineboot --init >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # One server for the whole run (make windows-check stops it): a program that starts while
+  # the previous server is shutting down has been seen to die at once, with no output. The
+  # server and the Windows services that the first program starts live on after it, so they
+  # are started here, away from the lock and from the pipes of whoever runs us (CTest waits
+  # for those to close). `wineserver -p` fails when a server is already up.
+  if wineserver -p >/dev/null 2>&1 </dev/null 9>&-; then
+    wine cmd.exe /c exit >/dev/null 2>&1 </dev/null 9>&- || true
+  fi
 ) 9>"$WINEPREFIX.lock"
 exec wine "$@"
