@@ -53,7 +53,8 @@ class CDatedRecords : public CEmployeeRecords<Derived, Interface, Item> {
     return GetInRange(nullptr, start, end);
   }
   uint32_t GetInRange(ItemInterface** out, uint32_t start, uint32_t end) const override {
-    if (end == 0) return this->CopyFrom({start}, out);
+    // The last day number has no day after it: like 0, it leaves the range open.
+    if (end == 0 || end == UINT32_MAX) return this->CopyFrom({start}, out);
     return this->CopyRange({start}, {end + 1}, out);
   }
   ItemInterface* FindOnDate(uint32_t day) const override {

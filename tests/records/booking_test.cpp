@@ -62,6 +62,7 @@ TEST_F(BookingTest, OvertimesAndNotesByDate) {
   EXPECT_EQ(IdsOf(overtimes), (std::vector<int32_t>{2, 1}));
   EXPECT_EQ(overtimes->CountInRange(0, 0), 2u);
   EXPECT_EQ(overtimes->CountInRange(Day(3, 2), 0), 1u);
+  EXPECT_EQ(overtimes->CountInRange(Day(3, 2), UINT32_MAX), 1u);  // the last day: open
   EXPECT_EQ(overtimes->FindOnDate(Day(3, 2)), nullptr);
 
   EXPECT_EQ(notes->FindOnDate(Day(3, 5))->GetId(), 7);
