@@ -40,6 +40,11 @@ struct HasOwnerKey : std::false_type {};
 template <class T>
 struct HasOwnerKey<T, std::void_t<decltype(T::kOwnerKey)>> : std::true_type {};
 
+// Empties a class's text buffer for the next text. Its storage is kept, and made large on first
+// use, so that every call returns the same pointer (the caller's copy of a previous pointer
+// reads the new text) unless a text outgrows it.
+void ReuseBuffer(std::u16string& buffer);
+
 // Compact text of an object with only "id" and "position", the short form of listed items.
 const char16_t* PositionForm(std::u16string& buffer, int32_t id, int32_t position);
 }  // namespace item_detail
@@ -98,9 +103,7 @@ class CItem : public Interface, public CItemBase {
       if (m_collection) writer.Int(Derived::kOwnerKey, OwnerId());
     }
     Derived::Fields(writer, Self());
-    // The buffer keeps its storage: a caller's text pointer stays valid, and is overwritten,
-    // unless a longer text makes the buffer grow.
-    buffer.clear();
+    item_detail::ReuseBuffer(buffer);
     velk_json::AppendText(json, false, buffer);
     return buffer.c_str();
   }

@@ -284,6 +284,7 @@ TYPED_TEST(ItemProtocolTest, TextBuffersAreSharedPerClass) {
   const char16_t* first = held->ToJSON();
   EXPECT_EQ(other->ToJSON(), first);  // the next call of the class overwrites the text
   EXPECT_EQ(first, otherText);
+  EXPECT_EQ(held->ToJSON(), first);  // a longer text too
   EXPECT_EQ(held->GetJSON(0), heldText);
 
   if constexpr (item_detail::HasPositionForm<TypeParam>::value) {
