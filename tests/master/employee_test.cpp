@@ -73,6 +73,17 @@ TEST_F(EmployeeTest, WithoutRecordsNobodyIsEmployedAndOnlyTheRootIsHisGroup) {
   EXPECT_EQ(data.GetEmployeePermission(employee), 2);
 }
 
+TEST_F(EmployeeTest, AMembershipWithoutAGroupNamesNoGroup) {
+  Load(
+      uR"({"group": {"cu": [{"id": 1}]}, "employee": {"cu": [{"id": 1}]},
+      "membership": {"cu": [{"employee_id": 1, "start": "2026-01-01"},
+                            {"employee_id": 1, "group_id": 1}]}})");
+  velk_data::IGroup* groups[2] = {};
+  ASSERT_EQ(Find(1)->GetMemberGroups(groups), 1u);
+  EXPECT_EQ(groups[0], data.GetGroups()->FindById(1));
+  EXPECT_EQ(Find(1)->CountGroups(), 1u);
+}
+
 TEST_F(EmployeeTest, RestrictedAccessSetsPermissionsAndAnUpdateDropsTheUnlisted) {
   Load(uR"({"employee": {"cu": [{"id": 1}, {"id": 2}, {"id": 3}]}})");
   data.ApplyRestrictedAccess({{3, 1}, {1, 2}, {3, 2}, {1, 1}}, false);
