@@ -109,6 +109,11 @@ TEST_F(RequirementLookupTest, GreatestSpecialWeekdayRequirementOverTheGroupsOwn)
   EXPECT_EQ(days[13], 0);  // Thursday 10 December
   EXPECT_EQ(days[14], 2);
   EXPECT_EQ(days[21], 7);
+  // Day 0 leaves the query open, so every special requirement covers it, in a range too.
+  int32_t opening[2] = {};
+  group->GetRequirementsInRange(opening, 0, 1);
+  EXPECT_EQ(opening[0], group->GetRequirementOnDate(0));
+  EXPECT_EQ(opening[0], 9);
 
   velk_data::ISpecialWeekdayRequirements* special = group->GetSpecialWeekdayRequirements();
   EXPECT_EQ(special->CountInRange(0, 0), 3u);
