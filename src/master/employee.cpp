@@ -183,6 +183,7 @@ double CEmployee::ModelTargetHours(uint32_t from, uint32_t to) const {
 }
 
 void CEmployee::Assign(const velk_data::IEmployee* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetSex(other->GetSex());
