@@ -134,9 +134,12 @@ bool CEmployee::IsLeaveBanned(uint32_t day, int32_t filter) const {
 uint32_t CEmployee::GetMemberGroups(velk_data::IGroup** out) const {
   std::vector<velk_data::IGroup*> groups;
   if (const CMemberships* memberships = MembershipsOf(this))
-    for (const CMembership* membership : memberships->Items())
-      if (std::find(groups.begin(), groups.end(), membership->GetGroup()) == groups.end())
-        groups.push_back(membership->GetGroup());
+    for (const CMembership* membership : memberships->Items()) {
+      // A membership read without "group_id" names no group: the host gets no null entry.
+      velk_data::IGroup* group = membership->GetGroup();
+      if (group && std::find(groups.begin(), groups.end(), group) == groups.end())
+        groups.push_back(group);
+    }
   if (out) std::copy(groups.begin(), groups.end(), out);
   return static_cast<uint32_t>(groups.size());
 }
@@ -180,6 +183,7 @@ double CEmployee::ModelTargetHours(uint32_t from, uint32_t to) const {
 }
 
 void CEmployee::Assign(const velk_data::IEmployee* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetSex(other->GetSex());

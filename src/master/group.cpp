@@ -107,8 +107,9 @@ velk_data::IGroupIterator* CGroup::CreateIterator(const char16_t* localeName) {
 
 int32_t CGroup::GetRequirementsInRange(int32_t* out, uint32_t from, uint32_t to) const {
   // The special requirements of the range are gathered once; each day then picks its own.
+  // Day 0 is an open query that every special requirement covers: from 0 gathers them all.
   std::vector<CSpecialWeekdayRequirement*> special;
-  CollectOwn<CSpecialWeekdayRequirements>(special, from, to);
+  CollectOwn<CSpecialWeekdayRequirements>(special, from, from == 0 ? 0 : to);
   int32_t largest = 0;
   for (uint32_t day = from; day <= to; ++day) {
     const int32_t value = RequirementOn(day, special);
@@ -198,6 +199,7 @@ const std::vector<velk_data::IGroup*>& CGroup::Subtree() const {
 }
 
 void CGroup::Assign(const velk_data::IGroup* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetParentGroup(other->GetParentGroup());

@@ -56,6 +56,8 @@ TEST_F(EmployeeTest, ReadsItsMembersAndKeepsWhatIsAbsentOrOfTheWrongKind) {
   velk_data::IEmployee* copy = data.GetEmployees()->CreateItem();
   copy->Assign(employee);
   EXPECT_EQ(Narrow(copy->ToJSON()), Narrow(employee->ToJSON()));
+  copy->Assign(nullptr);  // nothing to copy: nothing changes
+  EXPECT_EQ(copy->GetId(), 7);
   copy->Release();
 }
 
@@ -71,6 +73,17 @@ TEST_F(EmployeeTest, WithoutRecordsNobodyIsEmployedAndOnlyTheRootIsHisGroup) {
   EXPECT_EQ(groups[0]->CountEmployees(0, 0, true), 0u);
   // No user is signed in: every employee may be changed.
   EXPECT_EQ(data.GetEmployeePermission(employee), 2);
+}
+
+TEST_F(EmployeeTest, AMembershipWithoutAGroupNamesNoGroup) {
+  Load(
+      uR"({"group": {"cu": [{"id": 1}]}, "employee": {"cu": [{"id": 1}]},
+      "membership": {"cu": [{"employee_id": 1, "start": "2026-01-01"},
+                            {"employee_id": 1, "group_id": 1}]}})");
+  velk_data::IGroup* groups[2] = {};
+  ASSERT_EQ(Find(1)->GetMemberGroups(groups), 1u);
+  EXPECT_EQ(groups[0], data.GetGroups()->FindById(1));
+  EXPECT_EQ(Find(1)->CountGroups(), 1u);
 }
 
 TEST_F(EmployeeTest, RestrictedAccessSetsPermissionsAndAnUpdateDropsTheUnlisted) {
