@@ -180,6 +180,7 @@ double CEmployee::ModelTargetHours(uint32_t from, uint32_t to) const {
 }
 
 void CEmployee::Assign(const velk_data::IEmployee* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetSex(other->GetSex());

@@ -198,6 +198,7 @@ const std::vector<velk_data::IGroup*>& CGroup::Subtree() const {
 }
 
 void CGroup::Assign(const velk_data::IGroup* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetParentGroup(other->GetParentGroup());

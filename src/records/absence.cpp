@@ -24,6 +24,7 @@ struct CAbsence::Span {
 };
 
 void CAbsence::Assign(const velk_data::IAbsence* source) {
+  if (!source) return;
   SetId(source->GetId());
   SetLeaveType(source->GetLeaveType());
   SetDate(source->GetDate());

@@ -1,6 +1,7 @@
 #include "records/fixed_shift.h"
 
 void CFixedShift::Assign(const velk_data::IFixedShift* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetShiftType(other->GetShiftType());
   AssignPlace(other);

@@ -1,6 +1,7 @@
 #include "records/shift_requirement.h"
 
 void CShiftRequirement::Assign(const velk_data::IShiftRequirement* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetShiftType(other->GetShiftType());
   SetWeekday(other->GetWeekday());

@@ -1,6 +1,7 @@
 #include "records/special_shift_requirement.h"
 
 void CSpecialShiftRequirement::Assign(const velk_data::ISpecialShiftRequirement* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetShiftType(other->GetShiftType());
   SetDate(other->GetDate());

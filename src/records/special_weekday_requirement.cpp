@@ -1,6 +1,7 @@
 #include "records/special_weekday_requirement.h"
 
 void CSpecialWeekdayRequirement::Assign(const velk_data::ISpecialWeekdayRequirement* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetDescription(other->GetDescription());
   SetStart(other->GetStart());
