@@ -1,6 +1,7 @@
 #include "master/holiday.h"
 
 void CHoliday::Assign(const velk_data::IHoliday* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetName(other->GetName());
   SetDate(other->GetDate());

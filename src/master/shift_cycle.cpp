@@ -4,6 +4,7 @@
 #include "datetime/date.h"
 
 void CShiftCycle::Assign(const velk_data::IShiftCycle* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetName(other->GetName());

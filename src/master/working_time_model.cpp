@@ -249,6 +249,7 @@ double CWorkingTimeModel::TotalTarget(uint32_t from, uint32_t to,
 }
 
 void CWorkingTimeModel::Assign(const velk_data::IWorkingTimeModel* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetName(other->GetName());

@@ -3,6 +3,7 @@
 #include <limits>
 
 void CBooking::Assign(const velk_data::IBooking* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetDate(other->GetDate());
   SetValue(other->GetValue());

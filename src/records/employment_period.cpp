@@ -7,6 +7,7 @@ using velk_date_time::TDate;
 velk_data::IEmployee* CEmploymentPeriod::GetEmployee() const { return Holder(); }
 
 void CEmploymentPeriod::Assign(const velk_data::IEmploymentPeriod* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetStart(other->GetStart());
   SetEnd(other->GetEnd());

@@ -1,6 +1,7 @@
 #include "records/individual_working_time.h"
 
 void CIndividualWorkingTime::Assign(const velk_data::IIndividualWorkingTime* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetWorkingTimeModel(other->GetWorkingTimeModel());
   SetDate(other->GetDate());

@@ -1,6 +1,7 @@
 #include "records/leave_entitlement.h"
 
 void CLeaveEntitlement::Assign(const velk_data::ILeaveEntitlement* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetLeaveType(other->GetLeaveType());
   SetYear(other->GetYear());

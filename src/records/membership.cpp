@@ -5,6 +5,7 @@
 #include "records/employment_period.h"
 
 void CMembership::Assign(const velk_data::IMembership* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetGroup(other->GetGroup());
   SetStart(other->GetStart());

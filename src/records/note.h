@@ -23,6 +23,7 @@ class CNote : public CEmployeeRecord<CNote, velk_data::INote, velk_data::INotes>
   const char16_t* GetText() const override { return m_text.c_str(); }
   void SetText(const char16_t* text) override { m_text = text ? text : u""; }
   void Assign(const velk_data::INote* other) override {
+    if (!other) return;
     SetId(other->GetId());
     SetDate(other->GetDate());
     SetText(other->GetText());

@@ -23,6 +23,7 @@ class COvertime : public CEmployeeRecord<COvertime, velk_data::IOvertime, velk_d
   double GetValue() const override { return m_value; }
   void SetValue(double value) override { m_value = value; }
   void Assign(const velk_data::IOvertime* other) override {
+    if (!other) return;
     SetId(other->GetId());
     SetDate(other->GetDate());
     SetValue(other->GetValue());

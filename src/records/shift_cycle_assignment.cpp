@@ -137,6 +137,7 @@ velk_data::IShiftCycleException* CShiftCycleAssignment::CreateException(uint32_t
 }
 
 void CShiftCycleAssignment::Assign(const velk_data::IShiftCycleAssignment* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetShiftCycle(other->GetShiftCycle());
   SetStart(other->GetStart());

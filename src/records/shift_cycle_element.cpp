@@ -11,6 +11,7 @@ void CShiftCycleElement::SetPosition(int32_t position) {
 }
 
 void CShiftCycleElement::Assign(const velk_data::IShiftCycleElement* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetShiftType(other->GetShiftType());

@@ -9,6 +9,7 @@ velk_data::IEmployee* CShiftCycleException::GetEmployee() const {
 }
 
 void CShiftCycleException::Assign(const velk_data::IShiftCycleException* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetDate(other->GetDate());
   SetPlanType(other->GetPlanType());

@@ -26,6 +26,7 @@ class CEmployeeAccess : public CAccessEntry<CEmployeeAccess, velk_data::IEmploye
     m_target = static_cast<CEmployee*>(employee);
   }
   void Assign(const velk_data::IEmployeeAccess* source) override {
+    if (!source) return;
     AssignFields(source);
     SetEmployee(source->GetEmployee());
   }

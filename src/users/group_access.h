@@ -23,6 +23,7 @@ class CGroupAccess : public CAccessEntry<CGroupAccess, velk_data::IGroupAccess,
   velk_data::IGroup* GetGroup() const override { return m_target; }
   void SetGroup(velk_data::IGroup* group) override { m_target = static_cast<CGroup*>(group); }
   void Assign(const velk_data::IGroupAccess* source) override {
+    if (!source) return;
     AssignFields(source);
     SetGroup(source->GetGroup());
   }

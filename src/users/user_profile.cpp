@@ -21,6 +21,7 @@ bool CUserSpecification::IsReadOnlyUser() const {
 }
 
 void CUserSpecification::Assign(const velk_data::IUserSpecification* source) {
+  if (!source) return;
   SetId(source->GetId());
   SetCollaboratorId(source->GetCollaboratorId());
   SetRights(source->GetRights());

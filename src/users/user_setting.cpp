@@ -22,6 +22,7 @@ bool KeyStartsWith(std::string_view key, std::string_view prefix) {
 }
 
 void CUserSetting::Assign(const velk_data::IUserSetting* other) {
+  if (!other) return;
   SetId(other->GetId());
   SetCollaboratorId(other->GetCollaboratorId());
   SetKey(other->GetKey());

@@ -277,6 +277,15 @@ TYPED_TEST(ItemProtocolTest, WritesWhatItReadsAndKeepsAbsentKeys) {
   EXPECT_EQ(held->ToJSON(), text);
 }
 
+TYPED_TEST(ItemProtocolTest, NullArgumentsChangeNothing) {
+  auto* held = this->LoadSample();
+  ASSERT_NE(held, nullptr);
+  const std::u16string text = held->ToJSON();
+  held->Assign(nullptr);
+  EXPECT_EQ(held->ToJSON(), text);
+  EXPECT_FALSE(held->References(nullptr));
+}
+
 TYPED_TEST(ItemProtocolTest, TextBuffersAreSharedPerClass) {
   auto* held = this->LoadSample();
   auto* other = this->Items()->CreateItem();
