@@ -361,6 +361,10 @@ void CData::SetError(std::u16string text, int32_t code) {
 void CData::Notify(uint32_t flags, const std::set<std::u16string>& types) {
   if (&types != &m_changedTypes) m_changedTypes = types;
   m_allTypesChanged = (flags & ~2u) == 0;
-  for (const auto& [listener, context] : m_listeners)
+  // By index, over the listeners registered when the notification began: a listener may add
+  // another, which moves the list and is first called at the next notification.
+  for (size_t i = 0, count = m_listeners.size(); i < count; ++i) {
+    auto [listener, context] = m_listeners[i];
     if (listener) listener(context, flags);
+  }
 }

@@ -65,6 +65,24 @@ TEST_F(RootTest, FailedLoadLeavesAnEmptyModelAndItsError) {
   EXPECT_EQ(data.GetErrorCode(), 3003);
 }
 
+TEST_F(RootTest, AListenerAddedWhileNotifyingHearsTheNextChange) {
+  struct Adder {
+    velk_data::IData* data;
+    Recorder* late;
+    static void Listen(void* context, uint32_t) {
+      auto* self = static_cast<Adder*>(context);
+      for (int i = 0; i < 20; ++i) self->data->AddChangeListener(&Recorder::Listen, self->late);
+    }
+  };
+  Recorder late;
+  Adder adder{&data, &late};
+  data.AddChangeListener(&Adder::Listen, &adder);
+  Load(kHolidays);
+  EXPECT_TRUE(late.flags.empty());
+  data.Clear();
+  EXPECT_EQ(late.flags.size(), 20u);
+}
+
 TEST_F(RootTest, EmptyTextIsAcceptedWithoutNotification) {
   Load(u"");
   EXPECT_TRUE(recorder.flags.empty());
