@@ -99,6 +99,12 @@ TEST_F(EmployeeStatisticsTest, TargetHoursAcrossModelsAndEmploymentPeriods) {
   // the target booking of 2.5.
   EXPECT_DOUBLE_EQ(Employee(2)->GetTargetHours(Day(3, 1), Day(3, 31)), 70.5);
   EXPECT_DOUBLE_EQ(Employee(2)->GetTargetHours(Day(3, 7), Day(3, 15)), 0.0);
+  // A range given backwards reaches the model as it is: what the model makes of it is his.
+  ASSERT_TRUE(Update(
+      uR"({"working_time_model": {"cu": [{"id": 1, "basic_type": 2, "weekly_hours": 40}]}})"));
+  velk_data::IWorkingTimeModel* weekly = data.GetWorkingTimeModels()->FindById(1);
+  EXPECT_DOUBLE_EQ(Employee(3)->GetTargetHours(Day(3, 31), Day(3, 1)),
+                   weekly->GetTargetHours(Day(3, 31), Day(3, 1), Employee(3)));
 }
 
 TEST_F(EmployeeStatisticsTest, WorkdaysCountEachDateOnceAndHolidaysOnlyWithAShift) {
