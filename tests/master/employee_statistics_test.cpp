@@ -223,6 +223,8 @@ TEST_F(EmployeeStatisticsTest, NoEmploymentNoModelNoRangeGiveNothing) {
   EXPECT_EQ(Employee(1)->GetActualHours(Day(3, 31), Day(3, 1), 0, nullptr, nullptr), 0.0);
   EXPECT_EQ(Employee(1)->GetWorkdayKind(Day(3, 2)), 0);
   EXPECT_EQ(Employee(3)->GetWorkdayKind(Day(4, 3)), -1);
+  // The invalid date has no day before it: no night shift of any day reaches into it.
+  EXPECT_EQ(Employee(3)->CountWorkingIntervals(0, 0, false), 0u);
 }
 
 // A two-day rota (early, late) for an employee employed 2-5 March and from 9 March on, with a
