@@ -65,8 +65,9 @@ bool AbsentParts(velk_data::IEmployee* employee, uint32_t day, int32_t planType,
   };
   std::vector<velk_data::IAbsence*> stored;
   employee_schedule::InRange(employee->GetAbsences(), day, day, planType, stored);
+  // The range [0, 0] is open: for the invalid date 0 it would bring every absence.
   for (velk_data::IAbsence* absence : stored)
-    if (counts(absence)) absent.push_back(AbsentPart(absence));
+    if (absence->GetDate() == day && counts(absence)) absent.push_back(AbsentPart(absence));
   for (uint32_t i = 0; lists.extra && i < lists.extraCount; ++i) {
     velk_data::IAbsence* absence = lists.extra[i];
     if (absence && absence->GetEmployee() == employee && absence->GetDate() == day &&

@@ -168,9 +168,9 @@ double CEmployee::ModelTargetHours(uint32_t from, uint32_t to) const {
   DatePeriod piece;
   for (const DatePeriod& range : employed) {
     for (const DatePeriod& validity : validities) {
+      // A piece that ends before it starts (a range asked backwards, or a record overtaken by
+      // one of the same date) still goes to its model, which answers for such a range itself.
       if (!Clip(validity, range.start, range.end, &piece)) continue;
-      // A record overtaken by one of the same date ends before it starts: valid on no day.
-      if (piece.end != 0 && piece.end < piece.start) continue;
       pieces.Add(piece);
       if (piece.end == range.end) break;
     }

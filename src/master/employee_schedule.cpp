@@ -159,7 +159,8 @@ void WorkingIntervals(const velk_data::IEmployee* employee, uint32_t day, int32_
   out.clear();
   if (!employee || !employee->IsEmployedOn(day)) return;
   std::vector<velk_data::IScheduleItem*> items;
-  ScheduleItems(employee, day == 0 ? 0 : day - 1, day, planType, 15, items);
+  // For the invalid date 0 the day before wraps past every date: [0, 0] would be all days.
+  ScheduleItems(employee, day - 1, day, planType, 15, items);
   std::vector<MinuteRange> parts;
   for (velk_data::IScheduleItem* item : items) {
     if (!(skipNoSurcharge && IsNoSurcharge(item))) {

@@ -99,6 +99,12 @@ TEST_F(EmployeeStatisticsTest, TargetHoursAcrossModelsAndEmploymentPeriods) {
   // the target booking of 2.5.
   EXPECT_DOUBLE_EQ(Employee(2)->GetTargetHours(Day(3, 1), Day(3, 31)), 70.5);
   EXPECT_DOUBLE_EQ(Employee(2)->GetTargetHours(Day(3, 7), Day(3, 15)), 0.0);
+  // A range given backwards reaches the model as it is: what the model makes of it is his.
+  ASSERT_TRUE(Update(
+      uR"({"working_time_model": {"cu": [{"id": 1, "basic_type": 2, "weekly_hours": 40}]}})"));
+  velk_data::IWorkingTimeModel* weekly = data.GetWorkingTimeModels()->FindById(1);
+  EXPECT_DOUBLE_EQ(Employee(3)->GetTargetHours(Day(3, 31), Day(3, 1)),
+                   weekly->GetTargetHours(Day(3, 31), Day(3, 1), Employee(3)));
 }
 
 TEST_F(EmployeeStatisticsTest, WorkdaysCountEachDateOnceAndHolidaysOnlyWithAShift) {
@@ -217,6 +223,95 @@ TEST_F(EmployeeStatisticsTest, NoEmploymentNoModelNoRangeGiveNothing) {
   EXPECT_EQ(Employee(1)->GetActualHours(Day(3, 31), Day(3, 1), 0, nullptr, nullptr), 0.0);
   EXPECT_EQ(Employee(1)->GetWorkdayKind(Day(3, 2)), 0);
   EXPECT_EQ(Employee(3)->GetWorkdayKind(Day(4, 3)), -1);
+  // The invalid date has no day before it: no night shift of any day reaches into it.
+  EXPECT_EQ(Employee(3)->CountWorkingIntervals(0, 0, false), 0u);
+}
+
+// A two-day rota (early, late) for an employee employed 2-5 March and from 9 March on, with a
+// whole holiday on 4 March, a morning holiday on the 10th and an afternoon holiday on the 11th.
+// The early type has no holiday entry; the late one plans 9 hours on a holiday.
+constexpr const char16_t* kRota =
+    uR"({
+  "working_time_model": {"cu": [{"id": 1, "basic_type": 1, "daily_hours": 8, "workdays": "11111000"}]},
+  "shift_type": {"cu": [
+    {"id": 1, "monday_part_count": 1, "monday_actual_hours": 8, "thursday_part_count": 1,
+     "thursday_actual_hours": 8, "wednesday_part_count": 1, "tuesday_part_count": 1},
+    {"id": 2, "monday_part_count": 1, "monday_actual_hours": 7, "tuesday_part_count": 1,
+     "tuesday_actual_hours": 7, "thursday_part_count": 1, "thursday_actual_hours": 7,
+     "holiday_part_count": 1, "holiday_actual_hours": 9}]},
+  "leave_type": {"cu": [{"id": 1, "charge_type": 1, "entitled": true, "entitlement_carry_over": true}]},
+  "holiday": {"cu": [{"id": 1, "date": "2026-03-04"}, {"id": 2, "date": "2026-03-10", "time_of_day": 1},
+                     {"id": 3, "date": "2026-03-11", "time_of_day": 2}]},
+  "shift_cycle": {"cu": [{"id": 1, "length": 2, "unit": 0}]},
+  "shift_cycle_element": {"cu": [{"id": 1, "shift_cycle_id": 1, "position": 0, "shift_type_id": 1},
+                                 {"id": 2, "shift_cycle_id": 1, "position": 1, "shift_type_id": 2}]},
+  "employee": {"cu": [{"id": 1}]},
+  "employment_period": {"cu": [{"employee_id": 1, "start": "2026-03-02", "end": "2026-03-05"},
+                               {"employee_id": 1, "start": "2026-03-09"}]},
+  "individual_working_time": {"cu": [{"employee_id": 1, "working_time_model_id": 1}]},
+  "shift_cycle_assignment": {"cu": [{"id": 1, "employee_id": 1, "shift_cycle_id": 1,
+                                     "start": "2026-03-02", "end": "2026-03-12"}]},
+  "fixed_shift": {"cu": [{"employee_id": 1, "shift_type_id": 1, "date": "2026-03-09"}]},
+  "absence": {"cu": [{"employee_id": 1, "leave_type_id": 1, "date": "2026-03-12"}]},
+  "leave_entitlement": {"cu": [
+    {"employee_id": 1, "leave_type_id": 1, "year": 2026, "entitlement": 20, "in_days": true},
+    {"employee_id": 1, "leave_type_id": 1, "year": 2027, "entitlement": 100,
+     "remaining_from_previous_year": 5, "in_days": false}]}
+})";
+
+class RotaStatisticsTest : public ModelTest {
+ protected:
+  void SetUp() override {
+    Load(kRota);
+    employee = data.GetEmployees()->FindById(1);
+  }
+  velk_data::IEmployee* employee = nullptr;
+};
+
+// Rota days: 2 early, 3 late, 5 late, 9 late, 11 late (holiday entry), 12 early; the 4th and
+// the 10th fall on holidays the early type does not work, 6-8 March on no employment.
+TEST_F(RotaStatisticsTest, CycleShiftsCountOnEmployedDaysByTheirDayIndex) {
+  double worked = 0, absent = 0;
+  EXPECT_DOUBLE_EQ(employee->GetActualHours(Day(3, 1), Day(3, 31), 0, &worked, &absent), 62.0);
+  EXPECT_DOUBLE_EQ(worked, 8 + 7 + 7 + 8 + 7 + 9 + 8.0);
+  EXPECT_DOUBLE_EQ(absent, 8.0);
+  const uint32_t workdays[8] = {2, 1, 1, 2, 0, 0, 0, 1};
+  for (int32_t w = 0; w < 8; ++w)
+    EXPECT_EQ(employee->GetWorkdayCount(w, Day(3, 1), Day(3, 31), 0), workdays[w]) << w;
+  velk_data::IShiftTypes* types = data.GetShiftTypes();
+  EXPECT_EQ(employee->GetShiftTypeCount(types->FindById(1), Day(3, 1), Day(3, 31), 0), 3u);
+  EXPECT_EQ(employee->GetShiftTypeCount(types->FindById(2), Day(3, 1), Day(3, 31), 0), 4u);
+
+  // Range by range, kind by kind: the fixed shift of the 9th before that day's rota shift.
+  std::vector<velk_data::IScheduleItem*> items(
+      employee->CountScheduleItems(Day(3, 1), Day(3, 31), 0, 31));
+  ASSERT_EQ(items.size(), 8u);
+  employee->GetScheduleItems(items.data(), Day(3, 1), Day(3, 31), 0, 31);
+  const uint32_t kinds[8] = {3, 3, 3, 0, 3, 3, 3, 4};
+  for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i]->GetKind(), kinds[i]) << i;
+  EXPECT_EQ(items[4]->GetDate(), Day(3, 9));
+  EXPECT_EQ(items[4]->GetEmployee(), employee);
+  EXPECT_DOUBLE_EQ(items[5]->GetHours(), 9.0);
+  for (velk_data::IScheduleItem* item : items) item->Release();
+}
+
+TEST_F(RotaStatisticsTest, WorkdayKindsOfHalfHolidaysAndCarryIntoAnHourAccount) {
+  EXPECT_EQ(employee->GetWorkdayKind(Day(3, 4)), -1);
+  EXPECT_EQ(employee->GetWorkdayKind(Day(3, 10)), 2);
+  EXPECT_EQ(employee->GetWorkdayKind(Day(3, 11)), 1);
+  EXPECT_EQ(employee->GetWorkdayKind(Day(3, 12)), 0);
+  EXPECT_EQ(employee->GetWorkdayKind(Day(3, 6)), -1);
+
+  // 20 - 1 day taken, turned into hours for the existing 2027 record, which keeps its own
+  // entitlement and unit.
+  velk_data::ILeaveEntitlement* next =
+      employee->CarryOverLeave(data.GetLeaveTypes()->FindById(1), 2026, false, 0);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->GetYear(), 2027);
+  EXPECT_DOUBLE_EQ(next->GetEntitlement(), 100.0);
+  EXPECT_FALSE(next->IsInDays());
+  EXPECT_DOUBLE_EQ(next->GetRemainingFromPreviousYear(), 19.0 * 8);
+  next->Release();
 }
 
 }  // namespace

@@ -71,6 +71,8 @@ TEST_F(StaffingTest, PartDayAbsencesCountThosePresentAtTheSameTime) {
   // A weekend day is nobody's workday; a "no absence" leave type leaves its employee available.
   EXPECT_EQ(employees->CountAvailable(staff.data(), 3, Day(3, 7), 0), 0u);
   EXPECT_EQ(employees->CountAvailable(staff.data(), 3, Day(3, 4), 0), 2u);
+  // The working times have no date, so day 0 has a model; no absence is dated 0.
+  EXPECT_EQ(employees->CountAvailable(staff.data(), 3, 0, 0), 3u);
 }
 
 TEST_F(StaffingTest, AvailableCountsWithIgnoredAndExtraAbsences) {
