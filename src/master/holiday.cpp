@@ -3,6 +3,7 @@
 #include <cstdint>
 
 void CHoliday::Assign(const velk_data::IHoliday* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   SetName(other->GetName());
   SetDate(other->GetDate());

@@ -22,6 +22,7 @@ std::u16string CLeaveType::ValidDaysText() const {
 }
 
 void CLeaveType::Assign(const velk_data::ILeaveType* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   AssignDisplay(other);
   SetChargeType(other->GetChargeType());

@@ -68,6 +68,7 @@ void CShiftType::SetActualHours(int32_t day, double hours) {
 }
 
 void CShiftType::Assign(const velk_data::IShiftType* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   AssignDisplay(other);
   for (int32_t day = 0; day < kDays; ++day) {

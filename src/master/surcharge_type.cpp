@@ -83,6 +83,7 @@ uint32_t CSurchargeType::GetIntervals(uint32_t* starts, uint32_t* ends, uint32_t
 }
 
 void CSurchargeType::Assign(const velk_data::ISurchargeType* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetName(other->GetName());

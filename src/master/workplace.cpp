@@ -4,6 +4,7 @@
 #include "data/type_codes.h"
 
 void CWorkplace::Assign(const velk_data::IWorkplace* other) {
+  if (!other) return;  // nothing to copy
   SetId(other->GetId());
   SetPosition(other->GetPosition());
   SetName(other->GetName());
