@@ -90,6 +90,8 @@ TEST_F(SurchargeTypeTest, GetIntervalsCutsTheWorkedIntervalToTheWindow) {
     velk_data::ISurchargeType* type = Type(c.type);
     uint32_t starts[2] = {}, ends[2] = {};
     const uint32_t n = type->GetIntervals(starts, ends, c.date, c.from, c.to, c.halfAsWhole);
+    // Without room for the pieces the type still counts them.
+    EXPECT_EQ(type->GetIntervals(nullptr, nullptr, c.date, c.from, c.to, c.halfAsWhole), n);
     Pieces pieces;
     for (uint32_t i = 0; i < n && i < 2; ++i) pieces.emplace_back(starts[i], ends[i]);
     EXPECT_EQ(pieces, c.expected);
