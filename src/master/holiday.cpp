@@ -1,5 +1,7 @@
 #include "master/holiday.h"
 
+#include <cstdint>
+
 void CHoliday::Assign(const velk_data::IHoliday* other) {
   if (!other) return;
   SetId(other->GetId());
@@ -9,7 +11,8 @@ void CHoliday::Assign(const velk_data::IHoliday* other) {
 }
 
 uint32_t CHolidays::GetInPeriod(velk_data::IHoliday** out, uint32_t from, uint32_t to) const {
-  if (to == 0) return CopyFrom({from}, out);
+  // The last day number is an inclusive end too; to + 1 would wrap to 0.
+  if (to == 0 || to == UINT32_MAX) return CopyFrom({from}, out);
   return CopyRange({from}, {to + 1}, out);
 }
 

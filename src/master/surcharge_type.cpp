@@ -23,6 +23,10 @@ uint32_t EndMinutes(uint32_t end) { return end == 0 ? kDayEnd : end; }
 
 uint32_t CSurchargeType::GetIntervals(uint32_t* starts, uint32_t* ends, uint32_t date,
                                       uint32_t from, uint32_t to, bool halfHolidayAsWhole) const {
+  // A caller without room for the pieces still learns how many there are.
+  uint32_t ownStarts[2], ownEnds[2];
+  if (!starts) starts = ownStarts;
+  if (!ends) ends = ownEnds;
   // The half of the day the type is restricted to, if any.
   bool restricted = false;
   Span half{0, 0};

@@ -32,4 +32,27 @@ TEST_F(ModelTest, HolidaysAreFoundByDateFirstInsertedFirst) {
   EXPECT_EQ(holidays->FindById(4), nullptr);
 }
 
+TEST_F(ModelTest, HolidaysInAPeriodIncludeBothEnds) {
+  Load(
+      uR"({"holiday":{"cu":[{"id":1,"date":"2026-12-26"},{"id":2,"date":"2026-12-24"},
+    {"id":3,"date":"2026-12-25"}]}})");
+  velk_data::IHolidays* holidays = data.GetHolidays();
+  velk_data::IHoliday* out[3] = {};
+  ASSERT_EQ(holidays->GetInPeriod(out, 0, 0), 3u);
+  EXPECT_EQ(out[0]->GetId(), 2);
+  EXPECT_EQ(out[2]->GetId(), 1);
+  EXPECT_EQ(holidays->CountInPeriod(Dec(24), Dec(25)), 2u);
+  EXPECT_EQ(holidays->CountInPeriod(Dec(25), 0), 2u);
+  EXPECT_EQ(holidays->CountInPeriod(0, Dec(24)), 1u);
+  EXPECT_EQ(holidays->CountInPeriod(Dec(26), Dec(25)), 0u);
+  // The last day number is an end like any other: no holiday lies after it.
+  EXPECT_EQ(holidays->CountInPeriod(Dec(25), 0xFFFFFFFF), 2u);
+
+  velk_data::IHoliday* copy = holidays->CreateItem();
+  copy->Assign(holidays->FindById(3));
+  copy->Assign(nullptr);  // nothing to copy
+  EXPECT_EQ(copy->GetDate(), Dec(25));
+  copy->Release();
+}
+
 }  // namespace

@@ -90,6 +90,8 @@ TEST_F(SurchargeTypeTest, GetIntervalsCutsTheWorkedIntervalToTheWindow) {
     velk_data::ISurchargeType* type = Type(c.type);
     uint32_t starts[2] = {}, ends[2] = {};
     const uint32_t n = type->GetIntervals(starts, ends, c.date, c.from, c.to, c.halfAsWhole);
+    // Without room for the pieces the type still counts them.
+    EXPECT_EQ(type->GetIntervals(nullptr, nullptr, c.date, c.from, c.to, c.halfAsWhole), n);
     Pieces pieces;
     for (uint32_t i = 0; i < n && i < 2; ++i) pieces.emplace_back(starts[i], ends[i]);
     EXPECT_EQ(pieces, c.expected);
@@ -115,6 +117,20 @@ TEST_F(SurchargeTypeTest, DateReadsNullAndEmptyAsNoDateAndWeekdaysStopAtSunday) 
   EXPECT_FALSE(type->IsOnWeekday(7));
   EXPECT_EQ(type->ToJSON(), before);
   type->Release();
+}
+
+TEST_F(SurchargeTypeTest, AssignFromNullCopiesNothing) {
+  velk_data::ISurchargeType* type = Type(uR"({"id":3,"name":"Night","start_at":"22:00"})");
+  const std::u16string before = type->ToJSON();
+  type->Assign(nullptr);
+  EXPECT_EQ(type->ToJSON(), before);
+  type->Release();
+
+  velk_data::IWorkplace* workplace = data.GetWorkplaces()->CreateItem();
+  workplace->SetName(u"Ward A");
+  workplace->Assign(nullptr);
+  EXPECT_EQ(Narrow(workplace->GetName()), "Ward A");
+  workplace->Release();
 }
 
 }  // namespace
