@@ -23,7 +23,7 @@ std::u16string_view NextDigitRun(std::u16string_view text, size_t from) {
 
 }  // namespace
 
-TTime::TTime(int32_t minutes) : m_minutes(ReduceToDay(minutes)), m_invalid(false) {}
+TTime::TTime(int32_t minutes) : m_minutes(ReduceToDay(minutes)), m_invalid(0) {}
 
 TTime TTime::ParseTime(std::u16string_view text) {
   text = Trim(text);
@@ -57,7 +57,7 @@ TTime TTime::ParseTime(std::u16string_view text) {
 
   TTime time;
   time.m_minutes = ReduceToDay(hours * 60 + minutes);
-  time.m_invalid = false;
+  time.m_invalid = 0;
   return time;
 }
 

@@ -16,7 +16,7 @@ namespace velk_date_time {
 class TTime {
  public:
   // The empty time, as read from blank text.
-  TTime() : m_minutes(0), m_invalid(true) {}
+  TTime() : m_minutes(0), m_invalid(1) {}
   // `minutes` reduced into one day: 1440 is 00:00, -30 is 23:30.
   explicit TTime(int32_t minutes);
   virtual ~TTime() = default;
@@ -27,14 +27,15 @@ class TTime {
   static TTime ParseTime(std::u16string_view text);
 
   uint32_t GetMinutes() const { return m_minutes; }  // 0 to 1439
-  bool IsValid() const { return !m_invalid; }
+  bool IsValid() const { return m_invalid == 0; }
 
   // "HH:MM" ("07:05"); empty text for the empty time.
   std::u16string ToString() const;
 
  private:
   uint32_t m_minutes;
-  bool m_invalid;
+  // A 32-bit flag: the value's layout is fixed.
+  int32_t m_invalid;
 };
 
 }  // namespace velk_date_time

@@ -34,8 +34,9 @@ class CJSONValue {
   CJSONValue& operator=(const CJSONValue&) = delete;
   virtual ~CJSONValue() = default;
 
-  // Deletes this value (and what it owns). Values are always heap-allocated.
-  void Destroy();
+  // Deletes this value (and what it owns). Values are always heap-allocated. Virtual and
+  // second in the table, after the destructor: the order of the value's table is fixed.
+  virtual void Destroy();
 
   // Values come from the value pool (node_pool.h).
   static void* operator new(size_t size);

@@ -42,6 +42,11 @@ TEST(ParserErrorsTest, CodesLinesAndColumns) {
       {u"#", UnexpectedCharacter, 0, 0},
       {u"|", UnexpectedCharacter, 0, 0},
       {u"\u0001", UnexpectedCharacter, 0, 0},
+      // Blanks are tab, line feed, carriage return and space only: not a byte order mark,
+      // a form feed or a vertical tab.
+      {u"\uFEFF[]", UnexpectedCharacter, 0, 0},
+      {u"[\f1]", UnexpectedCharacter, 0, 1},
+      {u"[1 \v]", UnexpectedCharacter, 0, 3},
       {u"[1 2,]", UnexpectedCharacter, 0, 5},
       {u"[1,,2]", UnexpectedCharacter, 0, 3},
       {u"{\"a\":1,}", UnexpectedCharacter, 0, 7},
