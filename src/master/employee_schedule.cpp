@@ -20,6 +20,9 @@ constexpr double kTiny = 1e-6;
 
 uint32_t FirstOfYear(int32_t year) { return TDate::FromYMD(1, 1, year).m_day; }
 uint32_t LastOfYear(int32_t year) { return TDate::FromYMD(12, 31, year).m_day; }
+// The year after, wrapping at the top of int32 as the host's arithmetic would, without the
+// undefined overflow.
+int32_t NextYear(int32_t year) { return static_cast<int32_t>(static_cast<uint32_t>(year) + 1u); }
 
 // Adds [start, end) of one part, placed after the parts before it: a part that starts before
 // the previous one ended, or that follows one running past midnight, belongs to the next day.
@@ -227,7 +230,8 @@ double ConvertLeave(const velk_data::IEmployee* employee, double value, int32_t 
   if (std::fabs(value) <= kTiny) return 0.0;
   velk_data::IIndividualWorkingTimes* times = employee->GetIndividualWorkingTimes();
   velk_data::IWorkingTimeModel* model =
-      times ? times->GetModelForPeriod(FirstOfYear(year + 1), LastOfYear(year + 1)) : nullptr;
+      times ? times->GetModelForPeriod(FirstOfYear(NextYear(year)), LastOfYear(NextYear(year)))
+            : nullptr;
   if (!model) return 0.0;
   const double average = model->GetAverageDailyHours();
   if (std::fabs(average) < kTiny) return 0.0;
@@ -251,16 +255,16 @@ velk_data::ILeaveEntitlement* CarryOverLeave(const velk_data::IEmployee* employe
     rest -= inDays ? self->GetAbsenceDays(type, FirstOfYear(year), LastOfYear(year), planType)
                    : self->GetAbsenceHours(type, FirstOfYear(year), LastOfYear(year), planType);
   }
-  velk_data::ILeaveEntitlement* next = records->FindEntitlement(type, year + 1);
+  velk_data::ILeaveEntitlement* next = records->FindEntitlement(type, NextYear(year));
   velk_data::ILeaveEntitlement* record = records->CreateItem();
   if (next) {
     record->Assign(next);
   } else {
     record->SetLeaveType(type);
-    record->SetYear(year + 1);
+    record->SetYear(NextYear(year));
   }
   const bool unit = keepUnit ? inDays : next ? next->IsInDays() : true;
-  if (unit != inDays) rest = ConvertLeave(employee, rest, year + 1, unit);
+  if (unit != inDays) rest = ConvertLeave(employee, rest, NextYear(year), unit);
   record->SetInDays(unit);
   if (keepUnit)
     record->SetEntitlement(entitlement);

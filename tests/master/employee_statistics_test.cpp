@@ -169,6 +169,12 @@ TEST_F(EmployeeStatisticsTest, CarryOverAndExpiryInDaysAndInHours) {
   cut->Release();
   EXPECT_EQ(Employee(2)->ExpireCarriedLeave(LeaveType(1), Day(3, 31), 0), nullptr);
   EXPECT_DOUBLE_EQ(Employee(1)->ConvertLeave(0.0, 2026, true), 0.0);
+  // The last year a host can name: its next year wraps, and nothing is found there.
+  EXPECT_DOUBLE_EQ(Employee(4)->ConvertLeave(8.0, INT32_MAX, true), 0.0);
+  next = Employee(1)->CarryOverLeave(LeaveType(1), INT32_MAX, false, 0);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->GetYear(), INT32_MIN);
+  next->Release();
 }
 
 TEST_F(EmployeeStatisticsTest, NightShiftSeenFromTheNextDayAndItsSurchargeOnAHalfHoliday) {
