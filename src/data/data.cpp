@@ -292,11 +292,12 @@ int32_t CData::GetGroupPermission(const velk_data::IGroup* group) const {
   if (m_currentUser->HasReadOnlyRights()) return 1;
   if (!group || !group->IsInTree()) return -1;
   // The nearest group up the tree with an access entry of the current collaborator decides.
-  for (const velk_data::IGroup* g = group; g; g = g->GetParentGroup()) {
-    const int32_t permission = GroupAccessPermission(g, m_currentUser->GetCollaboratorId());
-    if (permission >= 0) return permission;
-  }
-  return -1;
+  int32_t permission = -1;
+  WalkUp(group, [&](const velk_data::IGroup* g) {
+    permission = GroupAccessPermission(g, m_currentUser->GetCollaboratorId());
+    return permission >= 0;
+  });
+  return permission;
 }
 
 int32_t CData::GroupAccessPermission(const velk_data::IGroup* group, int32_t collaboratorId) const {

@@ -107,9 +107,11 @@ uint32_t CEmployee::GetGroups(velk_data::IGroup** out) const {
       if (velk_data::IGroup* root = groups->GetRootGroup()) m_groupCache.insert(root);
     if (const CMemberships* memberships = MembershipsOf(this))
       for (const CMembership* membership : memberships->Items())
-        for (velk_data::IGroup* g = membership->GetGroup(); g && g->IsInTree();
-             g = g->GetParentGroup())
+        WalkUp(membership->GetGroup(), [this](velk_data::IGroup* g) {
+          if (!g->IsInTree()) return true;
           m_groupCache.insert(g);
+          return false;
+        });
     if (!m_groupCache.empty()) Linked();
   }
   if (out) std::copy(m_groupCache.begin(), m_groupCache.end(), out);

@@ -25,18 +25,18 @@ namespace {
 template <class Records, class Item>
 void CollectUp(const CGroup* group, std::vector<Item*>& out, uint32_t from, uint32_t to) {
   if (!group->IsInTree()) return;
-  for (const velk_data::IGroup* up = group; up; up = up->GetParentGroup())
+  WalkUp<const velk_data::IGroup>(group, [&](const velk_data::IGroup* up) {
     static_cast<const CGroup*>(up)->CollectOwn<Records>(out, from, to);
+    return false;
+  });
 }
 
 }  // namespace
 
 bool CGroup::IsWithin(const velk_data::IGroup* other) const {
   if (!m_isInTree) return false;
-  // Inside the tree the parent chain ends at the root, so the walk ends.
-  for (const velk_data::IGroup* group = this; group; group = group->GetParentGroup())
-    if (group == other) return true;
-  return false;
+  return WalkUp<const velk_data::IGroup>(
+      this, [other](const velk_data::IGroup* group) { return group == other; });
 }
 
 uint32_t CGroup::GetChildGroups(velk_data::IGroup** out) const {

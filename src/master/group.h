@@ -23,6 +23,21 @@
 class CGroups;
 class CSpecialWeekdayRequirement;
 
+// Calls fn with the group and then each of its parents, nearest first, until fn returns true
+// (then the result is true) or the chain ends. The tree is derived after each message, but a
+// host's setters can link groups into a cycle in between, so the walk takes no more steps than
+// there are groups.
+template <class Group, class Fn>
+bool WalkUp(Group* group, Fn fn) {
+  if (!group) return false;
+  const velk_data::IGroups* groups = group->GetData()->GetGroups();
+  for (uint32_t steps = groups ? groups->GetCount() + 1 : 1; group && steps; --steps) {
+    if (fn(group)) return true;
+    group = group->GetParentGroup();
+  }
+  return false;
+}
+
 class CGroup : public CItem<CGroup, velk_data::IGroup, velk_data::IGroups>,
                public CRecordHolder<CGroup, kSpecialPeriod, kLeaveBan> {
  public:

@@ -113,6 +113,21 @@ TEST_F(GroupTreeTest, HolidaysUseTheHolidayRequirement) {
   EXPECT_EQ(second, -1);
 }
 
+TEST_F(GroupTreeTest, ParentsLinkedIntoACycleBetweenMessagesStopEveryWalkUp) {
+  Load(
+      uR"({"group": {"cu": [{"id": 1}, {"id": 2, "parent_group_id": 1},
+      {"id": 3, "parent_group_id": 2}]}, "employee": {"cu": [{"id": 1}]},
+      "membership": {"cu": [{"id": 1, "employee_id": 1, "group_id": 3}]},
+      "leave_ban": {"cu": [{"id": 1, "group_id": 2, "start": "2024-01-01"}]}})");
+  Find(2)->SetParentGroup(Find(3));  // still marked in the tree until the next message
+  EXPECT_FALSE(Find(3)->IsWithin(Find(1)));
+  EXPECT_TRUE(Find(3)->IsWithin(Find(2)));
+  EXPECT_GE(Find(3)->CountLeaveBansUp(0, 0), 1u);  // round the cycle a bounded number of times
+  EXPECT_EQ(data.GetEmployees()->FindById(1)->CountGroups(), 3u);  // the root, 3 and 2
+  data.SetCurrentUser(7, false, 2);
+  EXPECT_EQ(data.GetGroupPermission(Find(3)), -1);
+}
+
 TEST_F(GroupTreeTest, RemovingAGroupCutsItsChildrenOffTheTree) {
   Load(
       uR"({"group": {"cu": [{"id": 1}, {"id": 2, "parent_group_id": 1},
