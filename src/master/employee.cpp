@@ -15,7 +15,7 @@
 #include "master/employee_schedule.h"
 #include "master/group.h"
 #include "records/leave_ban.h"
-#include "records/special_period.h"
+#include "records/marked_period.h"
 #include "users/employee_access.h"
 
 namespace {

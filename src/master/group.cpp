@@ -10,12 +10,12 @@
 #include "master/employee.h"
 #include "master/group_iterator.h"
 #include "records/date_period.h"
+#include "records/dated_shift_requirement.h"
 #include "records/leave_ban.h"
+#include "records/marked_period.h"
 #include "records/membership.h"
+#include "records/period_weekday_requirement.h"
 #include "records/shift_requirement.h"
-#include "records/special_period.h"
-#include "records/special_shift_requirement.h"
-#include "records/special_weekday_requirement.h"
 #include "users/group_access.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "records/special_weekday_requirement.h"
+#include "records/period_weekday_requirement.h"
 
 void CSpecialWeekdayRequirement::Assign(const velk_data::ISpecialWeekdayRequirement* other) {
   if (!other) return;  // nothing to copy

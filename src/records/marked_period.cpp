@@ -1,4 +1,4 @@
-#include "records/special_period.h"
+#include "records/marked_period.h"
 
 void CSpecialPeriod::Assign(const velk_data::ISpecialPeriod* other) {
   if (!other) return;  // nothing to copy

@@ -1,4 +1,4 @@
-#include "records/special_shift_requirement.h"
+#include "records/dated_shift_requirement.h"
 
 void CSpecialShiftRequirement::Assign(const velk_data::ISpecialShiftRequirement* other) {
   if (!other) return;  // nothing to copy
