@@ -106,8 +106,6 @@ TEST_F(GroupTreeTest, HolidaysUseTheHolidayRequirement) {
   EXPECT_EQ(std::vector<int32_t>(week, week + 7), (std::vector<int32_t>{3, 0, 0, 0, 0, 1, 2}));
   group->SetRequirement(8, 5);
   EXPECT_EQ(group->GetRequirement(8), 0);
-  group->Assign(nullptr);  // nothing to copy: nothing changes
-  EXPECT_EQ(group->GetRequirement(7), 9);
   int32_t second = 0;
   EXPECT_EQ(group->GetShiftRequirement(kMonday, nullptr, &second), 0);
   EXPECT_EQ(second, -1);

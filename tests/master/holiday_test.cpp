@@ -47,12 +47,6 @@ TEST_F(ModelTest, HolidaysInAPeriodIncludeBothEnds) {
   EXPECT_EQ(holidays->CountInPeriod(Dec(26), Dec(25)), 0u);
   // The last day number is an end like any other: no holiday lies after it.
   EXPECT_EQ(holidays->CountInPeriod(Dec(25), 0xFFFFFFFF), 2u);
-
-  velk_data::IHoliday* copy = holidays->CreateItem();
-  copy->Assign(holidays->FindById(3));
-  copy->Assign(nullptr);  // nothing to copy
-  EXPECT_EQ(copy->GetDate(), Dec(25));
-  copy->Release();
 }
 
 }  // namespace

@@ -119,18 +119,4 @@ TEST_F(SurchargeTypeTest, DateReadsNullAndEmptyAsNoDateAndWeekdaysStopAtSunday) 
   type->Release();
 }
 
-TEST_F(SurchargeTypeTest, AssignFromNullCopiesNothing) {
-  velk_data::ISurchargeType* type = Type(uR"({"id":3,"name":"Night","start_at":"22:00"})");
-  const std::u16string before = type->ToJSON();
-  type->Assign(nullptr);
-  EXPECT_EQ(type->ToJSON(), before);
-  type->Release();
-
-  velk_data::IWorkplace* workplace = data.GetWorkplaces()->CreateItem();
-  workplace->SetName(u"Ward A");
-  workplace->Assign(nullptr);
-  EXPECT_EQ(Narrow(workplace->GetName()), "Ward A");
-  workplace->Release();
-}
-
 }  // namespace

@@ -53,20 +53,4 @@ TEST_F(AbsenceTest, RemovingALeaveTypeRemovesItsAbsences) {
   EXPECT_EQ(absences->GetAt(0)->GetId(), 8);
 }
 
-TEST_F(AbsenceTest, AssignCopiesEveryFieldAndItReferencesItsEmployeeAndLeaveType) {
-  velk_data::IAbsence* source = absences->FindById(7);
-  velk_data::IAbsence* copy = absences->CreateItem();
-  copy->Assign(source);
-  EXPECT_EQ(Narrow(copy->ToJSON()), Narrow(source->ToJSON()));
-  copy->Assign(nullptr);  // nothing to copy
-  EXPECT_EQ(copy->GetId(), 7);
-
-  velk_data::IEmployee* employee = data.GetEmployees()->FindById(1);
-  EXPECT_TRUE(copy->References(employee));
-  EXPECT_TRUE(copy->References(data.GetLeaveTypes()->FindById(2)));
-  EXPECT_FALSE(copy->References(data.GetLeaveTypes()->FindById(3)));
-  EXPECT_FALSE(copy->References(nullptr));
-  copy->Release();
-}
-
 }  // namespace

@@ -218,36 +218,4 @@ TEST_F(PlannedShiftTest, RemovingAShiftTypeOrAWorkplaceRemovesTheShiftsThatUseIt
   EXPECT_EQ(custom->GetCount(), 0u);
 }
 
-TEST_F(PlannedShiftTest, AssignCopiesEveryPartWhateverTheCountAndNullCopiesNothing) {
-  Modified(1)->SetPartCount(1);  // part 1 stays stored
-  velk_data::IModifiedShift* shift = modified->CreateItem();
-  shift->Assign(Modified(1));
-  shift->SetPartCount(2);
-  Modified(1)->SetPartCount(2);
-  EXPECT_EQ(Narrow(shift->ToJSON()), Narrow(Modified(1)->ToJSON()));
-  shift->Assign(nullptr);
-  EXPECT_EQ(shift->GetEndAt(1), 120u);
-  shift->Release();
-
-  velk_data::ICustomShift* visit = custom->CreateItem();
-  visit->Assign(custom->GetAt(0));
-  EXPECT_EQ(Narrow(visit->ToJSON()), Narrow(custom->GetAt(0)->ToJSON()));
-  visit->Assign(nullptr);
-  visit->Release();
-
-  velk_data::IFixedShift* copy = fixed->CreateItem();
-  copy->Assign(Fixed(1));
-  EXPECT_EQ(Narrow(copy->ToJSON()), Narrow(Fixed(1)->ToJSON()));
-  copy->Assign(nullptr);
-  // A shift refers to its employee, its shift type and its workplace.
-  EXPECT_TRUE(copy->References(employee));
-  EXPECT_TRUE(copy->References(data.GetShiftTypes()->FindById(3)));
-  EXPECT_TRUE(copy->References(data.GetWorkplaces()->FindById(5)));
-  EXPECT_FALSE(copy->References(data.GetWorkplaces()->FindById(6)));
-  EXPECT_TRUE(custom->GetAt(0)->References(data.GetWorkplaces()->FindById(5)));
-  EXPECT_TRUE(Modified(1)->References(data.GetWorkplaces()->FindById(6)));
-  EXPECT_FALSE(Modified(1)->References(data.GetShiftTypes()->FindById(4)));
-  copy->Release();
-}
-
 }  // namespace

@@ -165,34 +165,6 @@ TEST_F(RequirementLookupTest, RemovingAShiftTypeTakesTheRecordsThatUseIt) {
   EXPECT_EQ(group->GetSpecialWeekdayRequirements()->GetCount(), 3u);
 }
 
-TEST_F(RequirementLookupTest, AssigningNoRecordChangesNothing) {
-  ASSERT_TRUE(
-      Update(uR"({"employee": {"cu": [{"id": 1}]},
-      "shift_type_restriction": {"cu": [{"id": 4, "employee_id": 1, "shift_type_id": 1}]},
-      "leave_ban": {"cu": [{"id": 5, "group_id": 1, "start": "2026-12-01"}]},
-      "special_period": {"cu": [{"id": 6, "group_id": 1, "name": "Advent"}]}})"));
-  velk_data::IShiftRequirement* weekly = group->GetShiftRequirements()->FindById(1);
-  velk_data::ISpecialShiftRequirement* dated = group->GetSpecialShiftRequirements()->FindById(1);
-  velk_data::ISpecialWeekdayRequirement* special =
-      group->GetSpecialWeekdayRequirements()->FindById(1);
-  velk_data::IShiftTypeRestriction* restriction =
-      data.GetEmployees()->FindById(1)->GetShiftTypeRestrictions()->FindById(4);
-  velk_data::ILeaveBan* ban = group->GetLeaveBans()->FindById(5);
-  velk_data::ISpecialPeriod* period = group->GetSpecialPeriods()->FindById(6);
-  weekly->Assign(nullptr);
-  dated->Assign(nullptr);
-  special->Assign(nullptr);
-  restriction->Assign(nullptr);
-  ban->Assign(nullptr);
-  period->Assign(nullptr);
-  EXPECT_EQ(weekly->GetMinimum(), 3);
-  EXPECT_EQ(dated->GetMaximum(), 8);
-  EXPECT_EQ(special->GetRequirement(4), 2);
-  EXPECT_EQ(restriction->GetShiftType(), early);
-  EXPECT_EQ(ban->GetId(), 5);
-  EXPECT_EQ(Narrow(period->GetName()), "Advent");
-}
-
 TEST_F(RequirementLookupTest, NewRecordsWriteTheirDefaults) {
   velk_data::IShiftRequirement* requirement = group->GetShiftRequirements()->CreateItem();
   velk_data::ISpecialPeriod* period = group->GetSpecialPeriods()->CreateItem();
